@@ -1,0 +1,81 @@
+# The Windows side: the two language builds of the program, their
+# pictures rendered from SVG, and the tests that run under Wine.
+enable_language(RC)
+
+set(KESTRUM_APP_SOURCES
+  src/app/globals.cpp
+  src/app/start_up.cpp
+  src/app/main_window.cpp
+  src/app/screens.cpp
+  src/app/commands.cpp
+  src/app/animation_timer.cpp
+  src/app/button_layout.cpp
+  src/app/button_panels.cpp
+  src/plots/propagation_plot.cpp
+  src/plots/formation_plot.cpp
+  src/controls/slider_tables.cpp
+  src/controls/sliders.cpp)
+
+# Picture name and size (width x height) of each build; the resource ids
+# are in res/resource_ids.h.
+set(KESTRUM_PICTURES_en
+  title:1274:768 theory:1027:760 authors:1274:768 equation:513:70
+  formation:1024:768 propagation:465:100)
+set(KESTRUM_PICTURES_ru
+  title:1274:769 theory:1066:749 authors:1274:768 equation:513:70
+  formation:1024:768 propagation:627:118 scale:118:26)
+set(KESTRUM_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin)
+
+# Renders the language's SVG sources into 24-bit BMPs in the build tree.
+function(kestrum_add_pictures lang out_var)
+  set(outputs)
+  foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
+    string(REPLACE ":" ";" fields ${entry})
+    list(GET fields 0 name)
+    list(GET fields 1 width)
+    list(GET fields 2 height)
+    set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
+    set(bmp ${CMAKE_BINARY_DIR}/pictures/${lang}/${name}.bmp)
+    add_custom_command(OUTPUT ${bmp}
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height}
+      DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh
+      COMMENT "Rendering ${lang}/${name}.bmp"
+      VERBATIM)
+    list(APPEND outputs ${bmp})
+  endforeach()
+  set(${out_var} ${outputs} PARENT_SCOPE)
+endfunction()
+
+# One language build: the shell library (linked by the program and by
+# the tests), the resource object, and the program itself.
+function(kestrum_add_language lang)
+  string(TOUPPER ${lang} LANG)
+  add_library(kestrum_app_${lang} STATIC ${KESTRUM_APP_SOURCES})
+  target_include_directories(kestrum_app_${lang} PUBLIC
+    ${CMAKE_SOURCE_DIR}/src/app ${CMAKE_SOURCE_DIR}/src/plots
+    ${CMAKE_SOURCE_DIR}/src/controls ${CMAKE_SOURCE_DIR}/res
+    ${CMAKE_SOURCE_DIR}/res/${lang})
+  target_compile_definitions(kestrum_app_${lang} PUBLIC UNICODE _UNICODE
+    KESTRUM_LANGUAGE_${LANG})
+  target_link_libraries(kestrum_app_${lang} PUBLIC wave_model user32 gdi32)
+  kestrum_warnings(kestrum_app_${lang})
+
+  kestrum_add_pictures(${lang} bitmaps)
+  add_custom_target(kestrum_pictures_${lang} DEPENDS ${bitmaps})
+  add_library(kestrum_resources_${lang} OBJECT ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
+  target_include_directories(kestrum_resources_${lang} PRIVATE
+    ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/pictures/${lang})
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc PROPERTIES
+    OBJECT_DEPENDS "${bitmaps};${CMAKE_SOURCE_DIR}/res/kestrum.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+  add_dependencies(kestrum_resources_${lang} kestrum_pictures_${lang})
+
+  add_executable(kestrum-${lang} WIN32 src/app/main.cpp)
+  target_link_libraries(kestrum-${lang} PRIVATE kestrum_app_${lang} kestrum_resources_${lang})
+  set_target_properties(kestrum-${lang} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KESTRUM_BIN_DIR})
+  kestrum_warnings(kestrum-${lang})
+endfunction()
+
+kestrum_add_language(en)
+kestrum_add_language(ru)
+
+add_subdirectory(tests)

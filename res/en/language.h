@@ -1,0 +1,26 @@
+// What the English build shows and the few details that differ from the
+// Russian build.
+#pragma once
+
+#define KESTRUM_LANGUAGE_NAME L"en"
+
+constexpr const wchar_t* kStartCaption = L"Start";
+constexpr const wchar_t* kPauseCaption = L"Pause";
+constexpr const wchar_t* kResetCaption = L"Reset";
+constexpr const wchar_t* kMenuCaption = L"Menu";
+constexpr const wchar_t* kScale1Caption = L"x1";
+constexpr const wchar_t* kScale5Caption = L"x5";
+constexpr const wchar_t* kScale10Caption = L"x10";
+constexpr const wchar_t* kTheoryCaption = L"Burgers equation";
+constexpr const wchar_t* kPropagationCaption = L"Wave propagation";
+constexpr const wchar_t* kFormationCaption = L"Wave formation";
+constexpr const wchar_t* kExitCaption = L"Exit";
+constexpr const wchar_t* kAuthorsCaption = L"Authors";
+
+// The title column stands left of centre by a ninth of the width, clear of
+// the English title artwork.
+constexpr int kTitleColumnDivisor = 9;
+// The timer tick invalidates with the erase flag (the erase draws nothing).
+constexpr bool kTickErases = true;
+// The Authors command stops the animation timer (it never runs there).
+constexpr bool kAuthorsStopsTimer = true;

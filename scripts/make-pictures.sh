@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# make-pictures.sh [OUTDIR]
+#
+# Renders the bitmap artwork of both language builds from the SVG sources
+# in res/en and res/ru:
+#   OUTDIR/en/<name>.bmp, OUTDIR/ru/<name>.bmp   24-bit BMPs for the resources
+#   OUTDIR/preview/<lang>-<name>.png              the same pictures as PNG
+#   OUTDIR/preview/<lang>-formation-overlay.png   the Wave formation background
+#       with the plot that the program paints over it (axes, dashed level
+#       line, a sine profile), to check that the labels line up
+#   OUTDIR/preview/<lang>-title-buttons.png       the title picture stretched
+#       to 1366x768 with the menu buttons marked, to check the empty middle
+# OUTDIR defaults to build/pictures.
+set -euo pipefail
+
+# name        English    Russian     ("-" = not in that build)
+SIZES='
+title         1274x768   1274x769
+theory        1027x760   1066x749
+authors       1274x768   1274x768
+equation      513x70     513x70
+formation     1024x768   1024x768
+propagation   465x100    627x118
+scale         -          118x26
+'
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+out=${1:-$root/build/pictures}
+mkdir -p "$out/en" "$out/ru" "$out/preview"
+out=$(cd "$out" && pwd)
+
+# PNG previews carry no time stamps, so reruns give identical files.
+png() { convert "$1" -define png:exclude-chunks=date,time,tIME "$2"; }
+
+count=0
+while read -r name en ru; do
+    [ -n "${name:-}" ] || continue
+    for lang in en ru; do
+        if [ "$lang" = en ]; then size=$en; else size=$ru; fi
+        [ "$size" = "-" ] && continue
+        w=${size%x*} h=${size#*x}
+        src=$root/res/$lang/$name.svg
+        bmp=$out/$lang/$name.bmp
+        "$here/svg-to-bmp.sh" "$src" "$bmp" "$w" "$h"
+        png "$bmp" "$out/preview/$lang-$name.png"
+        echo "$lang/$name.bmp  ${w}x${h}"
+        count=$((count + 1))
+    done
+done <<< "$SIZES"
+
+# The plot of the Wave formation screen, as the program draws it:
+# horizontal axes y=185/476/658 from x=439 to the arrow tip at 984,
+# vertical axes at x=714 with tips at 76/329/548, dashed level line c at
+# y=422, and a test profile u = sin through zero at x=714.
+sine=$(awk 'BEGIN { pi = atan2(0, -1); s = "";
+    for (x = 460; x <= 1008; x += 2)
+        s = s sprintf("%d,%.1f ", x, 185 - 96 * sin(2 * pi * (x - 460) / 508));
+    print s }')
+speed=$(awk 'BEGIN { pi = atan2(0, -1); s = "";
+    for (x = 460; x <= 1008; x += 2)
+        s = s sprintf("%d,%.1f ", x, 422 - 28 * sin(2 * pi * (x - 460) / 508));
+    print s }')
+diffusion=$(awk 'BEGIN { pi = atan2(0, -1); s = "";
+    for (x = 460; x <= 1008; x += 2)
+        s = s sprintf("%d,%.1f ", x, 658 + 40 * sin(2 * pi * (x - 460) / 508));
+    print s }')
+for lang in en ru; do
+    convert "$out/$lang/formation.bmp" -fill none \
+        -stroke 'rgb(4,0,0)' -strokewidth 2 \
+        -draw 'line 439,185 984,185' -draw 'line 439,476 984,476' -draw 'line 439,658 984,658' \
+        -draw 'line 714,76 714,295' -draw 'line 714,329 714,514' -draw 'line 714,548 714,749' \
+        -draw 'polyline 974,180 984,185 974,190' -draw 'polyline 974,471 984,476 974,481' \
+        -draw 'polyline 974,653 984,658 974,663' \
+        -draw 'polyline 709,86 714,76 719,86' -draw 'polyline 709,339 714,329 719,339' \
+        -draw 'polyline 709,558 714,548 719,558' \
+        -draw "polyline $sine" \
+        -stroke red -draw "polyline $speed" \
+        -draw 'stroke-dasharray 8 6 line 439,422 984,422' \
+        -stroke blue -draw "polyline $diffusion" \
+        -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-formation-overlay.png"
+done
+
+# The title picture is stretched to the screen; the menu buttons stand in
+# the middle and in the bottom corners.
+for lang in en ru; do
+    if [ "$lang" = en ]; then bx=482 bw=400; else bx=460 bw=446; fi
+    draw=()
+    for by in 385 435 485; do
+        draw+=(-draw "rectangle $bx,$by $((bx + bw - 1)),$((by + 49))")
+    done
+    convert "$out/$lang/title.bmp" -resize '1366x768!' \
+        -fill white -stroke '#808080' -strokewidth 1 "${draw[@]}" \
+        -draw 'rectangle 10,718 259,767' -draw 'rectangle 1106,718 1355,767' \
+        -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-title-buttons.png"
+done
+
+echo "$count pictures in $out"

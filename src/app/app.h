@@ -1,0 +1,70 @@
+// The application shell: program-wide state, screen codes and command ids.
+#pragma once
+
+#include <windows.h>
+
+#include "wave_model.h"
+
+// Screen codes held in g_screen.
+constexpr int ScreenAuthors = 1;
+constexpr int ScreenPropagation = 2;
+constexpr int ScreenFormation = 3;
+constexpr int ScreenTitle = 4;
+constexpr int ScreenTheory = 5;
+
+// Command ids; each is also the control id of the button that sends it.
+constexpr int ID_START_PAUSE = 1001;
+constexpr int ID_RESET = 1002;
+constexpr int ID_AUTHORS = 1004;
+constexpr int ID_PROPAGATION = 1005;
+constexpr int ID_FORMATION = 1006;
+constexpr int ID_MENU = 1007;
+constexpr int ID_EXIT = 1009;
+constexpr int ID_THEORY = 1010;
+constexpr int ID_SCALE_1 = 1011;
+constexpr int ID_SCALE_5 = 1012;
+constexpr int ID_SCALE_10 = 1013;
+// Both sliders share one id and both labels another; handles tell them apart.
+constexpr int ID_SLIDER = 1201;
+constexpr int ID_SLIDER_LABEL = 2;
+
+// The one window timer of the formation animation.
+constexpr UINT_PTR ANIMATION_TIMER_ID = 0;
+constexpr UINT kAnimationPeriodMs = 100;
+constexpr int kFrameAdvance = 4;
+constexpr int kLastFrame = 1996;
+
+constexpr int kPlotPointCount = 703;
+// Abscissa advance per plotted grid row in both plots: kPi / 703.
+extern const double g_plotStep;
+
+extern HINSTANCE g_instance;
+extern HFONT g_font;
+extern HMENU g_menuBar;
+extern POINT* g_plotPoints;
+
+extern int g_screen;
+extern int g_scale;
+extern int g_frame;
+extern bool g_running;
+extern Grid g_diffusionTerm;
+extern Grid g_nonlinearTerm;
+
+// Title panel.
+extern HWND g_theoryButton;
+extern HWND g_propagationButton;
+extern HWND g_formationButton;
+extern HWND g_exitButton;
+extern HWND g_authorsButton;
+// Formation panel; g_menuButton is also the lone Menu button.
+extern HWND g_startPauseButton;
+extern HWND g_resetButton;
+extern HWND g_menuButton;
+extern HWND g_scale1Button;
+extern HWND g_scale5Button;
+extern HWND g_scale10Button;
+// Sliders and their labels.
+extern HWND g_viscositySlider;
+extern HWND g_nonlinearitySlider;
+extern HWND g_viscosityLabel;
+extern HWND g_nonlinearityLabel;

@@ -1,0 +1,15 @@
+// The button commands and the animation timer of the formation screen.
+#pragma once
+
+#include <windows.h>
+
+// Span over which the diffusion term lays out the profile's samples.
+constexpr double kDiffusionSpan = 6.283185307;
+
+LRESULT OnCommand(HWND window, WPARAM wParam);
+LRESULT OnAnimationTick(HWND window);
+
+void StartAnimationTimer(HWND window);
+void StopAnimationTimer(HWND window);
+// Replaces both term fields with new ones built from the current solution.
+void RebuildTermFields();

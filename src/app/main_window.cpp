@@ -1,0 +1,34 @@
+#include "app.h"
+#include "button_panels.h"
+#include "commands.h"
+#include "main_window.h"
+#include "screens.h"
+#include "sliders.h"
+
+static LRESULT OnCreate(HWND window) {
+    // No caption, border or system menu; painting leaves the children alone.
+    SetWindowLongW(window, GWL_STYLE, WS_CLIPCHILDREN);
+    SetWindowLongW(window, GWL_EXSTYLE, WS_EX_TOPMOST);
+    ShowWindow(window, SW_SHOWMAXIMIZED);
+    InvalidateRect(window, nullptr, TRUE);
+    CreateMenuButtons(window);
+    return 0;
+}
+
+static LRESULT OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_DESTROY: return OnDestroy();
+    case WM_ERASEBKGND: return 1;  // every screen's paint covers what it needs
+    case WM_PAINT: return OnPaint(window);
+    case WM_COMMAND: return OnCommand(window, wParam);
+    case WM_TIMER: return OnAnimationTick(window);
+    case WM_HSCROLL: return OnSliderScroll(window, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

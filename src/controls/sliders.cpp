@@ -1,0 +1,80 @@
+#include "app.h"
+#include "button_panels.h"
+#include "slider_tables.h"
+#include "sliders.h"
+
+#include <commctrl.h>
+
+constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS | TBS_ENABLESELRANGE;
+
+static HWND CreateSlider(HWND window, int top, int lastPosition) {
+    HWND slider = CreateWindowExW(0, TRACKBAR_CLASSW, L"Trackbar", kSliderStyle, 10, top, 250, 50,
+                                  window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER)),
+                                  g_instance, nullptr);
+    SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, lastPosition));
+    return slider;
+}
+
+static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
+    const HINSTANCE module =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, 280, top, 100, 50,
+                                 window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER_LABEL)),
+                                 module, nullptr);
+    SendControlFont(label);
+    SetWindowTextW(label, text.c_str());
+    return label;
+}
+
+void CreateSliders(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const int height = client.bottom;
+
+    g_viscositySlider = CreateSlider(window, height - 400, kViscosityPositions - 1);
+    SendMessageW(g_viscositySlider, TBM_SETPAGESIZE, 0, 1);
+    SendMessageW(g_viscositySlider, TBM_SETPOS, TRUE, FindViscosityPosition(g_viscosity));
+    SetFocus(g_viscositySlider);
+
+    g_nonlinearityLabel =
+        CreateLabel(window, height - 325, FormatNonlinearityLabel(g_nonlinearity));
+    g_viscosityLabel = CreateLabel(window, height - 400, FormatViscosityLabel(g_viscosity));
+
+    g_nonlinearitySlider = CreateSlider(window, height - 325, kNonlinearityPositions - 1);
+    SendMessageW(g_nonlinearitySlider, TBM_SETPOS, TRUE, FindNonlinearityPosition(g_nonlinearity));
+    SetFocus(g_nonlinearitySlider);
+}
+
+void DestroySliders() {
+    DestroyControl(g_viscositySlider);
+    DestroyControl(g_nonlinearitySlider);
+    DestroyControl(g_nonlinearityLabel);
+    DestroyControl(g_viscosityLabel);
+}
+
+static int ReadPosition(HWND slider) {
+    return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+}
+
+LRESULT OnSliderScroll(HWND, LPARAM lParam) {
+    HWND source = reinterpret_cast<HWND>(lParam);
+    // A scroll message without a control (a window scroll bar) is not ours.
+    if (source == nullptr) {
+        return 0;
+    }
+    if (source == g_viscositySlider) {
+        const int position = ReadPosition(source);
+        if (position >= 0 && position < kViscosityPositions) {
+            g_viscosity = kViscosityTable[position];
+            SetWindowTextW(g_viscosityLabel, FormatViscosityLabel(g_viscosity).c_str());
+        }
+    } else if (source == g_nonlinearitySlider) {
+        const int position = ReadPosition(source);
+        if (position >= 0 && position < kNonlinearityPositions) {
+            g_nonlinearity = kNonlinearityTable[position];
+            SetWindowTextW(g_nonlinearityLabel, FormatNonlinearityLabel(g_nonlinearity).c_str());
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+#include "wave_model.h"
+
+Grid g_field = new double*[kFieldRows];
+Grid g_fieldNext = new double*[kFieldRows];
+
+double g_viscosity = 0.002;
+double g_nonlinearity = 0.3;
+
+static void AllocateRows(Grid grid) {
+    for (int row = 0; row < kFieldRows; ++row) {
+        grid[row] = new double[kFieldColumns];
+    }
+}
+
+void AllocateFieldRows() {
+    AllocateRows(g_field);
+    AllocateRows(g_fieldNext);
+}

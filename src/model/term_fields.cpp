@@ -1,0 +1,55 @@
+#include "wave_model.h"
+
+static Grid AllocateTermField() {
+    Grid field = new double*[kProfileSamples];
+    for (int row = 0; row < kProfileSamples; ++row) {
+        field[row] = new double[kEvolutionSteps];
+    }
+    return field;
+}
+
+Grid ComputeDiffusionTerm(double length) {
+    const double viscosity = g_viscosity;
+    Grid field = AllocateTermField();
+    const double spacing = length / kProfileSamples;
+    const double spacingSquared = spacing * spacing;
+    for (int column = 0; column < kEvolutionSteps; ++column) {
+        field[0][column] = 0.0;
+    }
+    // Row by row, so that the three rows of the stencil are read in
+    // memory order; every value is independent of the others.
+    for (int row = 1; row < kProfileSamples; ++row) {
+        const double* previous = g_field[row - 1];
+        const double* current = g_field[row];
+        const double* next = g_field[row + 1];
+        double* out = field[row];
+        for (int column = 0; column < kEvolutionSteps; ++column) {
+            out[column] = ((next[column] - 2 * current[column]) + previous[column]) *
+                          viscosity / spacingSquared;
+        }
+    }
+    return field;
+}
+
+Grid ComputeNonlinearTerm() {
+    const double nonlinearity = g_nonlinearity;
+    Grid field = AllocateTermField();
+    for (int row = 0; row < kProfileSamples; ++row) {
+        const double* in = g_field[row];
+        double* out = field[row];
+        for (int column = 0; column < kEvolutionSteps; ++column) {
+            out[column] = nonlinearity * in[column];
+        }
+    }
+    return field;
+}
+
+void FreeTermField(Grid field) {
+    if (field == nullptr) {
+        return;
+    }
+    for (int row = 0; row < kProfileSamples; ++row) {
+        delete[] field[row];
+    }
+    delete[] field;
+}

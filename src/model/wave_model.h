@@ -1,0 +1,49 @@
+// The wave model: the precomputed evolution of a sine wave under the
+// Burgers equation, and the two term fields derived from it.
+// Plain standard C++; no platform headers.
+#pragma once
+
+// An array of row pointers, each row a separate array of doubles,
+// addressed grid[row][column]. A row is one sample along the wave
+// profile, a column one evolution step, so a column is a whole profile.
+using Grid = double**;
+
+// Twelve digits on purpose: every spacing of the model derives from
+// this value, not from the full-precision pi.
+constexpr double kPi = 3.14159265359;
+constexpr int kProfileSamples = 700;
+constexpr int kEvolutionSteps = 2000;
+// The solution grids carry three spare rows and columns; row 700 is a
+// zero row that the diffusion stencil reads at row 699.
+constexpr int kFieldRows = kProfileSamples + 3;
+constexpr int kFieldColumns = kEvolutionSteps + 3;
+
+// The solution (u) and the predictor of the latest solve (w). Their
+// row-pointer arrays exist from static initialisation on; the rows come
+// from AllocateFieldRows.
+extern Grid g_field;
+extern Grid g_fieldNext;
+
+// Current parameters of the formation screen, written by the sliders.
+extern double g_viscosity;     // V, 0.002 at start
+extern double g_nonlinearity;  // b, 0.3 at start
+
+// Allocates the 703 rows of g_field, then those of g_fieldNext, each
+// 2003 doubles, left uninitialised. Call once, before the first solve.
+void AllocateFieldRows();
+
+// Computes the whole evolution for nonlinearity b and viscosity v:
+// rows 0..700, columns 0..1999 of g_field, and the predictor values in
+// g_fieldNext. Allocates nothing and checks nothing; for b several times
+// larger than 0.4 the scheme overflows.
+void SolveBurgers(double b, double v);
+
+// New 700 x 2000 field of g_viscosity times the second difference of
+// g_field, with the samples laid out over the span `length`. Row 0 is 0.
+Grid ComputeDiffusionTerm(double length);
+
+// New 700 x 2000 field of g_nonlinearity times g_field.
+Grid ComputeNonlinearTerm();
+
+// Releases a field returned by one of the two builders; null is allowed.
+void FreeTermField(Grid field);

@@ -1,0 +1,176 @@
+#include "app.h"
+#include "plots.h"
+#include "resource_ids.h"
+#include "screens.h"
+
+#include <cmath>
+
+namespace {
+
+// pi to ten decimals, not kPi: the first abscissa of every curve.
+constexpr double kFirstAbscissa = -3.1415926535;
+constexpr double kHorizontalFactor = 0.25;
+constexpr double kWaveFactor = 0.125;
+constexpr double kDiffusionDivisor = 45.0;
+constexpr int kDiffusionPoints = 450;
+constexpr int kMainCurvePoints = 480;
+constexpr int kSpeedTailPoints = 30;
+constexpr int kProfileTailPoints = 10;
+// The black of the plot's lines carries red 4 on purpose.
+constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
+constexpr COLORREF kPlotRed = RGB(255, 0, 0);
+constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
+constexpr int kCoordinateLimit = 1 << 27;
+
+struct Panel {
+    int width;
+    int height;
+};
+
+void DrawStroke(HDC dc, int x0, int y0, int x1, int y1) {
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+}
+
+// Creates a pen, selects it and deletes the one it replaces, except the
+// context's own pen, which the caller keeps to restore at the end.
+HPEN SwitchPen(HDC dc, HPEN previous, int style, int width, COLORREF colour) {
+    HPEN pen = CreatePen(style, width, colour);
+    SelectObject(dc, pen);
+    if (previous != nullptr) {
+        DeleteObject(previous);
+    }
+    return pen;
+}
+
+int PixelColumn(const Panel& p, double abscissa) {
+    const int w = p.width;
+    return TruncateCoordinate(w + (w * abscissa) * kHorizontalFactor + w / 24 - w / 200 + w / 5);
+}
+
+int ProfileY(const Panel& p, double v) {
+    const int h = p.height;
+    return TruncateCoordinate((h / 7 - (h * v) * kWaveFactor) + h / 10);
+}
+
+int MirroredProfileY(const Panel& p, double v) {
+    const int h = p.height;
+    return TruncateCoordinate(((h * v) * kWaveFactor + h / 7) + h / 10);
+}
+
+int SpeedY(const Panel& p, double v) {
+    const int h = p.height;
+    return TruncateCoordinate((h / 2 - (h * v) * kWaveFactor) + h / 20);
+}
+
+int MirroredSpeedY(const Panel& p, double v) {
+    const int h = p.height;
+    return TruncateCoordinate(((h * v) * kWaveFactor + h / 2) + h / 20);
+}
+
+int DiffusionY(const Panel& p, double v) {
+    const int h = p.height;
+    return TruncateCoordinate((6 * h) / 7 - ((h * v) * g_scale) / kDiffusionDivisor);
+}
+
+// One curve through g_plotPoints: `count` rows of column g_frame of
+// `field`, each row `step` further along the abscissa.
+void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
+               int (*rowY)(const Panel&, double), int pinnedPoints) {
+    if (field == nullptr) {
+        return;
+    }
+    double abscissa = kFirstAbscissa;
+    for (int row = 0; row < count; ++row) {
+        g_plotPoints[row].x = PixelColumn(p, abscissa);
+        g_plotPoints[row].y = rowY(p, field[row][g_frame]);
+        abscissa += step;
+    }
+    // The diffusion curve starts on its axis whatever its first rows hold.
+    for (int row = 0; row < pinnedPoints; ++row) {
+        g_plotPoints[row].y = (6 * p.height) / 7;
+    }
+    Polyline(dc, g_plotPoints, count);
+}
+
+void DrawHorizontalAxis(HDC dc, const Panel& p, int y) {
+    const int tip = p.width - 40;
+    DrawStroke(dc, p.width / 2 - p.width / 14, y, tip, y);
+    DrawStroke(dc, tip, y, p.width - 50, y - 10);
+    DrawStroke(dc, tip, y, p.width - 50, y + 10);
+}
+
+void DrawVerticalAxis(HDC dc, int x, int tip, int foot) {
+    DrawStroke(dc, x, tip, x, foot);
+    DrawStroke(dc, x, tip, x + 10, tip + 10);
+    DrawStroke(dc, x, tip, x - 10, tip + 10);
+}
+
+void DrawScaleFrame(HDC dc, int left, int height) {
+    int top;
+    int bottom;
+    switch (g_scale) {
+    case 1: top = height - 205; bottom = height - 145; break;
+    case 5: top = height - 130; bottom = height - 70; break;
+    case 10: top = height - 55; bottom = height; break;
+    default: return;
+    }
+    const int frameLeft = left + 265;
+    const int frameRight = left + 525;
+    DrawStroke(dc, frameLeft, top, frameLeft, bottom);
+    DrawStroke(dc, frameLeft, bottom, frameRight, bottom);
+    DrawStroke(dc, frameRight, bottom, frameRight, top);
+    DrawStroke(dc, frameRight, top, frameLeft, top);
+}
+
+}  // namespace
+
+int TruncateCoordinate(double value) {
+    if (!(value > -kCoordinateLimit)) {
+        return std::isnan(value) ? 0 : -kCoordinateLimit;
+    }
+    if (value > kCoordinateLimit) {
+        return kCoordinateLimit;
+    }
+    return static_cast<int>(value);
+}
+
+void PaintFormation(HDC dc, HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const Panel p{client.right, client.bottom};
+    const int w = p.width;
+    const int h = p.height;
+    DrawPicture(dc, IDB_FORMATION_BACKGROUND, client);
+
+    HPEN pen = CreatePen(PS_SOLID, 1, kPlotBlack);
+    HGDIOBJ originalPen = SelectObject(dc, pen);
+    DrawHorizontalAxis(dc, p, h / 10 + h / 7);
+    DrawHorizontalAxis(dc, p, (6 * h) / 7);
+    DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
+
+    pen = SwitchPen(dc, pen, PS_DASH, 1, kPlotRed);
+    DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, w - 40, h / 2 + h / 20);
+
+    pen = SwitchPen(dc, pen, PS_SOLID, 1, kPlotBlack);
+    const int axisX = (2 * w) / 3 - w / 100 + w / 24;
+    DrawVerticalAxis(dc, axisX, client.top + h / 10, (2 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, axisX, (5 * h) / 7, h - h / 40);
+
+    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotBlue);
+    DrawScaleFrame(dc, client.left, h);
+    DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, g_plotStep, DiffusionY, 2);
+
+    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotRed);
+    DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, g_plotStep, SpeedY, 0);
+    // The odd continuation left of row 0, where the profile has its zero.
+    DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -g_plotStep, MirroredSpeedY, 0);
+
+    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotBlack);
+    DrawCurve(dc, p, g_field, kMainCurvePoints, g_plotStep, ProfileY, 0);
+    DrawCurve(dc, p, g_field, kProfileTailPoints, -g_plotStep, MirroredProfileY, 0);
+
+    SelectObject(dc, originalPen);
+    DeleteObject(pen);
+}

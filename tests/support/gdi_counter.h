@@ -1,0 +1,14 @@
+// Counts the GDI objects the program's code creates and deletes, by
+// redirecting this executable's imports of the creating and deleting
+// functions. Wine does not count GDI objects per process itself.
+#pragma once
+
+// Installs the counting imports once; later calls only reset nothing.
+void InstallGdiCounter();
+
+// Objects created (pens, memory contexts, loaded pictures) minus objects
+// deleted successfully, since the counter was installed.
+long GdiObjectsOutstanding();
+long GdiObjectsCreated();
+// Deletions that failed (an object still selected, a bad handle).
+long GdiFailedDeletions();

@@ -1,0 +1,191 @@
+#include "test_windows.h"
+
+#include "app.h"
+#include "main_window.h"
+
+#include <gtest/gtest.h>
+
+void PrepareProgramState() {
+    static bool prepared = false;
+    g_instance = GetModuleHandleW(nullptr);
+    if (!prepared) {
+        AllocateFieldRows();
+        SolveBurgers(g_nonlinearity, g_viscosity);
+        prepared = true;
+    }
+}
+
+HWND CreateProgramWindow() {
+    PrepareProgramState();
+    static const ATOM registered = RegisterMainWindowClass(g_instance);
+    EXPECT_NE(registered, 0);
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    HWND window = CreateMainWindow(g_instance, ComputeMainWindowSize(desktop));
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    PumpMessages();
+    return window;
+}
+
+void DestroyMainWindow(HWND window) {
+    DestroyWindow(window);
+    // WM_DESTROY posted the quit message for WinMain's loop; drop it here.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+static WNDPROC s_mainProc = nullptr;
+
+// The main window's procedure, except that the window may grow beyond the
+// desktop, so that tests can give it any client size.
+static LRESULT CALLBACK UnboundedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETMINMAXINFO) {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMaxTrackSize = POINT{16384, 16384};
+        limits->ptMaxSize = POINT{16384, 16384};
+        return 0;
+    }
+    return CallWindowProcW(s_mainProc, window, message, wParam, lParam);
+}
+
+void ResizeClientArea(HWND window, int width, int height) {
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != UnboundedProc) {
+        s_mainProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UnboundedProc)));
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const int extraWidth = (frame.right - frame.left) - client.right;
+    const int extraHeight = (frame.bottom - frame.top) - client.bottom;
+    SetWindowPos(window, nullptr, 0, 0, width + extraWidth, height + extraHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+HWND CreateTestParent(int width, int height) {
+    static ATOM registered = 0;
+    if (registered == 0) {
+        WNDCLASSW parentClass = {};
+        parentClass.lpfnWndProc = DefWindowProcW;
+        parentClass.hInstance = GetModuleHandleW(nullptr);
+        parentClass.lpszClassName = L"KestrumTestParent";
+        registered = RegisterClassW(&parentClass);
+    }
+    return CreateWindowExW(0, L"KestrumTestParent", L"", WS_POPUP, 0, 0, width, height, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+RECT ChildRect(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+static BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    auto* children = reinterpret_cast<std::vector<ChildWindow>*>(list);
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    children->push_back(ChildWindow{child, GetDlgCtrlID(child), className, WindowText(child),
+                                    ChildRect(child), GetWindowLongW(child, GWL_STYLE),
+                                    GetWindowLongW(child, GWL_EXSTYLE)});
+    return TRUE;
+}
+
+std::vector<ChildWindow> ListChildren(HWND parent) {
+    std::vector<ChildWindow> children;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+    // Only direct children: the trackbars may own windows of their own.
+    std::vector<ChildWindow> direct;
+    for (const ChildWindow& child : children) {
+        if (GetParent(child.handle) == parent) direct.push_back(child);
+    }
+    return direct;
+}
+
+Canvas CreateCanvas(int width, int height, COLORREF fill) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Canvas canvas = {};
+    canvas.dc = CreateCompatibleDC(nullptr);
+    canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    canvas.original = SelectObject(canvas.dc, canvas.bitmap);
+    canvas.pixels = static_cast<uint32_t*>(bits);
+    canvas.width = width;
+    canvas.height = height;
+    HBRUSH brush = CreateSolidBrush(fill);
+    RECT all{0, 0, width, height};
+    FillRect(canvas.dc, &all, brush);
+    DeleteObject(brush);
+    GdiFlush();
+    return canvas;
+}
+
+void DestroyCanvas(Canvas& canvas) {
+    SelectObject(canvas.dc, canvas.original);
+    DeleteObject(canvas.bitmap);
+    DeleteDC(canvas.dc);
+    canvas = Canvas{};
+}
+
+COLORREF PixelAt(const Canvas& canvas, int x, int y) {
+    if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height) {
+        return CLR_INVALID;
+    }
+    GdiFlush();
+    const uint32_t bgra = canvas.pixels[y * canvas.width + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+bool SaveCanvasAsBmp(const Canvas& canvas, const std::wstring& path) {
+    GdiFlush();
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER header = {};
+    const DWORD size = canvas.width * canvas.height * 4;
+    header.biSize = sizeof header;
+    header.biWidth = canvas.width;
+    header.biHeight = -canvas.height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + size;
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+              WriteFile(out, &header, sizeof header, &written, nullptr) &&
+              WriteFile(out, canvas.pixels, size, &written, nullptr);
+    CloseHandle(out);
+    return ok;
+}

@@ -1,0 +1,54 @@
+// Helpers for tests that run the shell in-process under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// g_instance, the grid rows and a first solve, as start-up leaves them.
+void PrepareProgramState();
+
+// The real main window of the program, as WinMain creates it, with the
+// title screen up. The test owns it; DestroyMainWindow ends it.
+HWND CreateProgramWindow();
+void DestroyMainWindow(HWND window);
+
+// Gives the main window a client area of exactly width x height, larger
+// than the desktop if asked.
+void ResizeClientArea(HWND window, int width, int height);
+
+// Handles every message waiting for this thread.
+void PumpMessages();
+
+// A popup parent of a given client size, for geometry tests.
+HWND CreateTestParent(int width, int height);
+
+struct ChildWindow {
+    HWND handle;
+    int id;
+    std::wstring className;
+    std::wstring text;
+    RECT rect;  // in the parent's client coordinates
+    LONG style;
+    LONG exStyle;
+};
+std::vector<ChildWindow> ListChildren(HWND parent);
+std::wstring WindowText(HWND window);
+RECT ChildRect(HWND child);
+
+// A 32-bit top-down DIB section selected into a memory context.
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ original;
+    uint32_t* pixels;
+    int width;
+    int height;
+};
+Canvas CreateCanvas(int width, int height, COLORREF fill);
+void DestroyCanvas(Canvas& canvas);
+// The pixel as a COLORREF (0x00BBGGRR), or CLR_INVALID outside.
+COLORREF PixelAt(const Canvas& canvas, int x, int y);
+bool SaveCanvasAsBmp(const Canvas& canvas, const std::wstring& path);

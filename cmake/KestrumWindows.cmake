@@ -24,7 +24,7 @@ set(KESTRUM_PICTURES_en
 set(KESTRUM_PICTURES_ru
   title:1274:769 theory:1066:749 authors:1274:768 equation:513:70
   formation:1024:768 propagation:627:118 scale:118:26)
-set(KESTRUM_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin)
+set(KESTRUM_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH "Where the two programs are written")
 
 # Renders the language's SVG sources into 24-bit BMPs in the build tree.
 function(kestrum_add_pictures lang out_var)

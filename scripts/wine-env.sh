@@ -29,6 +29,9 @@ kestrum_prepare_prefix() {
       kestrum_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono'
       # Without a window manager every hide of a managed window stalls 2 s.
       kestrum_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+      if [ -n "${KESTRUM_GRAPHICS_DRIVER:-}" ]; then
+        kestrum_reg 'HKCU\Software\Wine\Drivers' /v Graphics /d "$KESTRUM_GRAPHICS_DRIVER"
+      fi
       "$kestrum_wineserver" -k >/dev/null 2>&1 || true
       "$kestrum_wineserver" -w >/dev/null 2>&1 || true
       touch "$WINEPREFIX/.kestrum-ready"

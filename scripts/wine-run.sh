@@ -5,6 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 unset DISPLAY WAYLAND_DISPLAY
+export KESTRUM_GRAPHICS_DRIVER=null
 export WINEPREFIX="${KESTRUM_WINEPREFIX:-$kestrum_root/build/wine/headless}"
 kestrum_prepare_prefix
 exec "$kestrum_wine" "$@"

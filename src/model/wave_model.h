@@ -17,6 +17,8 @@ constexpr int kEvolutionSteps = 2000;
 // zero row that the diffusion stencil reads at row 699.
 constexpr int kFieldRows = kProfileSamples + 3;
 constexpr int kFieldColumns = kEvolutionSteps + 3;
+// Byte alignment of every solution-grid row.
+constexpr int kFieldRowAlignment = 64;
 
 // The solution (u) and the predictor of the latest solve (w). Their
 // row-pointer arrays exist from static initialisation on; the rows come

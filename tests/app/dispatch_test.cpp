@@ -71,6 +71,11 @@ void ResetProgramState() {
 HWND OpenProgram() {
     ResetProgramState();
     ForgetControls();
+    // A window takes its menu bar with it when destroyed: an earlier test's
+    // window may have taken the program's.
+    if (!IsMenu(g_menuBar)) {
+        g_menuBar = CreateMenu();
+    }
     HWND window = CreateProgramWindow();
     RECT client;
     GetClientRect(window, &client);

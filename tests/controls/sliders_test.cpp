@@ -58,6 +58,11 @@ void ResetProgramState() {
 HWND OpenFormationScreen() {
     ResetProgramState();
     ForgetControls();
+    // A window takes its menu bar with it when destroyed: an earlier test's
+    // window may have taken the program's.
+    if (!IsMenu(g_menuBar)) {
+        g_menuBar = CreateMenu();
+    }
     HWND window = CreateProgramWindow();
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_FORMATION, BN_CLICKED),
                  reinterpret_cast<LPARAM>(g_formationButton));

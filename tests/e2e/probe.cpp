@@ -1,18 +1,26 @@
-// Prints the state of the running program's main window, for the
-// end-to-end script: run under Wine in the program's prefix and display,
-// it finds the window by class and title and writes one tab-separated
-// line for the window and one per child, in UTF-8:
+// Reports the running program's main window to the end-to-end script.
+// Run under Wine in the program's prefix and display, it finds the window
+// by class and title. Without arguments it writes tab-separated UTF-8
+// lines: the window, the button face colour of the system, and one line
+// per child:
 //   window <left> <top> <right> <bottom> <clientW> <clientH> <style> <exStyle>
+//   btnface <RRGGBB>
 //   child <class> <id> <x> <y> <w> <h> <visible> <trackbarPos> <text>
 // Child rectangles are in the main window's client coordinates; the
-// trackbar position is -1 for other controls. Exit code 1: no window.
+// trackbar position is -1 for other controls.
+// With the argument "busy" it writes "busy" when the window's thread does
+// not answer a message within a second (it is inside a long paint), else
+// "idle". Exit code 1: no window.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
+
+constexpr UINT kBusyTimeoutMs = 1000;
 
 std::string ConvertToUtf8(const std::wstring& text) {
     if (text.empty()) return std::string();
@@ -38,7 +46,7 @@ std::wstring ReadWindowText(HWND window) {
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM parentParam) {
     const HWND parent = reinterpret_cast<HWND>(parentParam);
-    // Only direct children: a trackbar's own tooltip or buddies are not the program's.
+    // Only direct children: windows that a control makes for itself are not the program's.
     if (GetParent(child) != parent) return TRUE;
     RECT rect;
     GetWindowRect(child, &rect);
@@ -54,14 +62,7 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parentParam) {
     return TRUE;
 }
 
-}  // namespace
-
-int main() {
-    const HWND window = FindWindowW(L"Ondrel", L"Ondrel");
-    if (!window) {
-        std::printf("none\n");
-        return 1;
-    }
+void PrintWindowState(HWND window) {
     RECT windowRect;
     RECT clientRect;
     GetWindowRect(window, &windowRect);
@@ -70,7 +71,27 @@ int main() {
                 windowRect.top, windowRect.right, windowRect.bottom, clientRect.right,
                 clientRect.bottom, static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    std::printf("btnface\t%02X%02X%02X\n", GetRValue(face), GetGValue(face), GetBValue(face));
     EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const HWND window = FindWindowW(L"Ondrel", L"Ondrel");
+    if (!window) {
+        std::printf("none\n");
+        return 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "busy") == 0) {
+        DWORD_PTR result = 0;
+        const bool answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                                                  kBusyTimeoutMs, &result) != 0;
+        std::printf("%s\n", answered ? "idle" : "busy");
+    } else {
+        PrintWindowState(window);
+    }
     std::fflush(stdout);
     return 0;
 }

@@ -1,60 +1,429 @@
+// The formation plot, painted into a readable bitmap over its stretched
+// background: where axes, frame and curves fall on the client sizes of
+// lecture-hall projectors, their exact colours, what the magnification
+// changes, and that a paint leaves the context and the GDI as it found them.
 #include "app.h"
 #include "commands.h"
+#include "gdi_counter.h"
 #include "plots.h"
-#include "screens.h"
 #include "resource_ids.h"
+#include "screens.h"
 #include "test_windows.h"
+
 #include <gtest/gtest.h>
-#include <cstdio>
 
-TEST(Explore, Pens) {
-    Canvas c = CreateCanvas(100, 100, RGB(255,255,255));
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0,0,255));
-    HGDIOBJ old = SelectObject(c.dc, pen);
-    MoveToEx(c.dc, 10, 10, nullptr); LineTo(c.dc, 20, 10);
-    MoveToEx(c.dc, 30, 10, nullptr); LineTo(c.dc, 30, 20);
-    POINT pts[3] = {{40,40},{41,40},{50,45}};
-    Polyline(c.dc, pts, 3);
-    SelectObject(c.dc, old); DeleteObject(pen);
-    pen = CreatePen(PS_DASH, 1, RGB(255,0,0)); SelectObject(c.dc, pen);
-    MoveToEx(c.dc, 0, 60, nullptr); LineTo(c.dc, 100, 60);
-    SelectObject(c.dc, old); DeleteObject(pen);
-    for (int y = 0; y < 64; ++y) { for (int x = 0; x < 60; ++x) { COLORREF p = PixelAt(c, x, y); putchar(p == RGB(255,255,255) ? '.' : p == RGB(0,0,255) ? 'B' : '?'); } putchar('\n'); }
-    for (int x = 0; x < 100; ++x) putchar(PixelAt(c, x, 60) == RGB(255,0,0) ? 'R' : '.');
-    putchar('\n');
-    DestroyCanvas(c);
+#include <climits>
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
+constexpr COLORREF kPlotRed = RGB(255, 0, 0);
+constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
+constexpr COLORREF kUnpainted = RGB(0, 255, 0);
+// How far a 2-pixel line may reach beyond the pixel of its end point.
+constexpr int kPenReach = 1;
+// Half the span of a vertical axis' arrowhead, and a pixel more.
+constexpr int kArrowReach = 11;
+// Room left above the x10 frame when looking at the diffusion curve alone.
+constexpr int kFrameClearance = 60;
+// Share of the level line's length that its dashes and gaps cover at least.
+constexpr double kMinimumDashShare = 0.5;
+constexpr double kMinimumGapShare = 0.1;
+
+// Pixel places of one client size; every horizontal value is a column,
+// every vertical one a row.
+struct Layout {
+    int width;
+    int height;
+    int axisLeft;
+    int axisTip;
+    int profileAxis;
+    int speedAxis;
+    int diffusionAxis;
+    int levelLine;
+    int verticalAxis;
+    int profileTip;
+    int profileFoot;
+    int speedTip;
+    int speedFoot;
+    int diffusionTip;
+    int diffusionFoot;
+    int firstPoint;          // row 0 of every curve
+    int diffusionLastPoint;  // row 449
+    int mainLastPoint;       // row 479 of the profile and speed curves
+    int speedTailEnd;        // tail row 29
+    int profileTailEnd;      // tail row 9
+};
+
+constexpr Layout kLayouts[] = {
+    {1024, 768, 439, 984, 185, 476, 658, 422, 714, 76, 295, 329, 514, 548, 749, 460, 974, 1008,
+     427, 450},
+    {1366, 768, 586, 1326, 185, 476, 658, 422, 953, 76, 295, 329, 514, 548, 749, 616, 1301, 1347,
+     571, 602},
+    {1280, 1024, 549, 1240, 248, 636, 877, 563, 894, 102, 394, 438, 687, 731, 999, 577, 1219,
+     1262, 536, 564},
+    {1920, 1080, 823, 1880, 262, 671, 925, 594, 1341, 108, 416, 462, 725, 771, 1053, 867, 1830,
+     1894, 804, 847},
+};
+
+// One paint of the plot, and beside it the background picture alone.
+struct Frame {
+    HWND window;
+    Canvas plot;
+    Canvas picture;
+};
+
+HWND CreateClient(int width, int height) {
+    HWND window = CreateTestParent(width, height);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+    return window;
 }
 
-TEST(Explore, Save) {
-    PrepareProgramState();
-    RebuildTermFields();
-    for (int size = 0; size < 2; ++size) {
-        int w = size ? 1366 : 1024, h = 768;
-        HWND win = CreateTestParent(w, h);
-        Canvas c = CreateCanvas(w, h, RGB(0,255,0));
-        g_frame = 0; g_scale = 1;
-        PaintFormation(c.dc, win);
-        SaveCanvasAsBmp(c, size ? L"formation1366.bmp" : L"formation1024.bmp");
-        Canvas p = CreateCanvas(w, h, RGB(0,255,0));
-        RECT r{0,0,w,h};
-        DrawPicture(p.dc, IDB_FORMATION_BACKGROUND, r);
-        SaveCanvasAsBmp(p, size ? L"picture1366.bmp" : L"picture1024.bmp");
-        DestroyCanvas(c); DestroyCanvas(p); DestroyWindow(win);
+Frame PaintFrame(int width, int height) {
+    Frame frame;
+    frame.window = CreateClient(width, height);
+    frame.plot = CreateCanvas(width, height, kUnpainted);
+    PaintFormation(frame.plot.dc, frame.window);
+    frame.picture = CreateCanvas(width, height, kUnpainted);
+    const RECT client{0, 0, width, height};
+    DrawPicture(frame.picture.dc, IDB_FORMATION_BACKGROUND, client);
+    return frame;
+}
+
+void ReleaseFrame(Frame& frame) {
+    DestroyCanvas(frame.plot);
+    DestroyCanvas(frame.picture);
+    DestroyWindow(frame.window);
+}
+
+// A pixel of this colour that the plot, not the picture, put there.
+bool IsPlot(const Frame& frame, int x, int y, COLORREF colour) {
+    return PixelAt(frame.plot, x, y) == colour && PixelAt(frame.picture, x, y) != colour;
+}
+
+bool IsUntouched(const Frame& frame, int x, int y) {
+    return PixelAt(frame.plot, x, y) == PixelAt(frame.picture, x, y);
+}
+
+struct Extent {
+    int left = INT_MAX;
+    int top = INT_MAX;
+    int right = INT_MIN;
+    int bottom = INT_MIN;
+    long count = 0;
+};
+
+// The box around the plot's pixels of one colour in [left, right) x
+// [top, bottom), leaving out one row and one band of columns, where an
+// axis of the same colour runs.
+Extent FindExtent(const Frame& frame, COLORREF colour, RECT region, int skippedRow = -1,
+                  int skippedColumn = -100, int skippedReach = 0) {
+    Extent extent;
+    for (int y = region.top; y < region.bottom; ++y) {
+        if (y == skippedRow) continue;
+        for (int x = region.left; x < region.right; ++x) {
+            if (std::abs(x - skippedColumn) <= skippedReach) continue;
+            if (!IsPlot(frame, x, y, colour)) continue;
+            extent.left = std::min(extent.left, x);
+            extent.right = std::max(extent.right, x);
+            extent.top = std::min(extent.top, y);
+            extent.bottom = std::max(extent.bottom, y);
+            ++extent.count;
+        }
     }
-    g_frame = 1200; g_scale = 10;
-    HWND win = CreateTestParent(1024, 768);
-    Canvas c = CreateCanvas(1024, 768, RGB(0,255,0));
-    PaintFormation(c.dc, win);
-    SaveCanvasAsBmp(c, L"formation1200x10.bmp");
-    DestroyCanvas(c); DestroyWindow(win);
-    double mx = 0; int mr = 0, mf = 0;
-    for (int f = 0; f < 2000; f += 4) for (int r = 0; r < 450; ++r) if (std::abs(g_diffusionTerm[r][f]) > mx) { mx = std::abs(g_diffusionTerm[r][f]); mr = r; mf = f; }
-    printf("max |D| %g at row %d frame %d; D[1][*] max:", mx, mr, mf);
-    mx = 0; for (int f = 0; f < 2000; f += 4) mx = std::max(mx, std::abs(g_diffusionTerm[1][f]));
-    printf(" %g\n", mx);
-    win = CreateTestParent(1280, 1024);
-    c = CreateCanvas(1280, 1024, RGB(0,255,0));
-    DrawPropagation(c.dc, win, nullptr);
-    SaveCanvasAsBmp(c, L"propagation1280.bmp");
-    DestroyCanvas(c); DestroyWindow(win);
+    return extent;
 }
+
+class FormationPlot : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PrepareProgramState();
+        g_nonlinearity = 0.3;
+        g_viscosity = 0.002;
+        SolveBurgers(g_nonlinearity, g_viscosity);
+        RebuildTermFields();
+        g_frame = 0;
+        g_scale = 10;
+    }
+    void TearDown() override {
+        g_frame = 0;
+        g_scale = 1;
+    }
+};
+
+class FormationLayout : public FormationPlot, public ::testing::WithParamInterface<Layout> {};
+
+TEST_P(FormationLayout, AxesAndLevelLineLieWhereTheLayoutPutsThem) {
+    const Layout& l = GetParam();
+    Frame frame = PaintFrame(l.width, l.height);
+
+    for (int axis : {l.profileAxis, l.diffusionAxis, l.speedAxis}) {
+        SCOPED_TRACE(axis);
+        EXPECT_TRUE(IsUntouched(frame, l.axisLeft - 1, axis));
+        EXPECT_TRUE(IsUntouched(frame, l.axisTip + 1, axis));
+        EXPECT_TRUE(IsPlot(frame, l.axisTip, axis, kPlotBlack));
+        EXPECT_TRUE(IsPlot(frame, l.axisTip - 5, axis - 5, kPlotBlack));
+        EXPECT_TRUE(IsPlot(frame, l.axisTip - 5, axis + 5, kPlotBlack));
+        // The curves start at the first point; left of it the axis is bare.
+        for (int x = l.axisLeft; x < l.firstPoint - 2 * kPenReach; ++x) {
+            ASSERT_TRUE(IsPlot(frame, x, axis, kPlotBlack)) << x;
+        }
+    }
+    // No curve crosses the speed panel's axis at frame 0.
+    for (int x = l.axisLeft; x <= l.axisTip; ++x) {
+        ASSERT_TRUE(IsPlot(frame, x, l.speedAxis, kPlotBlack)) << x;
+    }
+
+    const int panels[3][2] = {{l.profileTip, l.profileFoot},
+                              {l.speedTip, l.speedFoot},
+                              {l.diffusionTip, l.diffusionFoot}};
+    for (const auto& panel : panels) {
+        const int tip = panel[0];
+        const int foot = panel[1];
+        SCOPED_TRACE(tip);
+        EXPECT_TRUE(IsUntouched(frame, l.verticalAxis, tip - 1));
+        EXPECT_TRUE(IsUntouched(frame, l.verticalAxis, foot));
+        EXPECT_TRUE(IsPlot(frame, l.verticalAxis, tip, kPlotBlack));
+        EXPECT_TRUE(IsPlot(frame, l.verticalAxis, foot - 1, kPlotBlack));
+        EXPECT_TRUE(IsPlot(frame, l.verticalAxis - 5, tip + 5, kPlotBlack));
+        EXPECT_TRUE(IsPlot(frame, l.verticalAxis + 5, tip + 5, kPlotBlack));
+        for (int y = tip; y < foot; ++y) {
+            // Black, or a curve drawn over the axis.
+            const COLORREF pixel = PixelAt(frame.plot, l.verticalAxis, y);
+            ASSERT_TRUE(pixel == kPlotBlack || pixel == kPlotRed || pixel == kPlotBlue) << y;
+        }
+    }
+
+    EXPECT_TRUE(IsUntouched(frame, l.axisLeft - 1, l.levelLine));
+    EXPECT_TRUE(IsPlot(frame, l.axisLeft, l.levelLine, kPlotRed));
+    int dashes = 0;
+    int gaps = 0;
+    for (int x = l.axisLeft; x < l.axisTip; ++x) {
+        const COLORREF pixel = PixelAt(frame.plot, x, l.levelLine);
+        if (pixel == kPlotRed) {
+            ++dashes;
+        } else if (IsUntouched(frame, x, l.levelLine)) {
+            ++gaps;
+        } else {
+            EXPECT_EQ(x, l.verticalAxis) << "only the vertical axis crosses the level line";
+        }
+    }
+    const int length = l.axisTip - l.axisLeft;
+    EXPECT_GE(dashes, kMinimumDashShare * length);
+    EXPECT_GE(gaps, kMinimumGapShare * length);
+    for (int x = l.axisTip; x < l.width; ++x) {
+        EXPECT_FALSE(IsPlot(frame, x, l.levelLine, kPlotRed)) << x;
+    }
+    ReleaseFrame(frame);
+}
+
+TEST_P(FormationLayout, CurvesStartAndEndAtTheirRows) {
+    const Layout& l = GetParam();
+    Frame frame = PaintFrame(l.width, l.height);
+
+    // At x10 the frame lies low enough to leave the diffusion panel alone.
+    const Extent diffusion = FindExtent(
+        frame, kPlotBlue, RECT{0, l.diffusionTip, l.width, l.height - kFrameClearance});
+    EXPECT_NEAR(diffusion.left, l.firstPoint, kPenReach);
+    EXPECT_NEAR(diffusion.right, l.diffusionLastPoint, kPenReach);
+
+    const Extent speed = FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.speedFoot});
+    EXPECT_NEAR(speed.left, l.speedTailEnd, kPenReach);
+    EXPECT_NEAR(speed.right, l.mainLastPoint, kPenReach);
+    // The main curve rises from its first point; the tail falls to its left.
+    const Extent speedAbove =
+        FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.levelLine - kPenReach});
+    EXPECT_NEAR(speedAbove.left, l.firstPoint, kPenReach);
+
+    const Extent profile =
+        FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileFoot},
+                   l.profileAxis, l.verticalAxis, kArrowReach);
+    EXPECT_NEAR(profile.left, l.profileTailEnd, kPenReach);
+    EXPECT_NEAR(profile.right, l.mainLastPoint, kPenReach);
+    const Extent profileAbove =
+        FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileAxis - kPenReach},
+                   -1, l.verticalAxis, kArrowReach);
+    EXPECT_NEAR(profileAbove.left, l.firstPoint, kPenReach);
+    ReleaseFrame(frame);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProjectorSizes, FormationLayout, ::testing::ValuesIn(kLayouts),
+                         [](const ::testing::TestParamInfo<Layout>& info) {
+                             return std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
+
+TEST_F(FormationPlot, FrameZeroShowsOnePeriodOfTheInitialSine) {
+    // Both sizes share the height, so every row is the same.
+    for (const Layout& l : {kLayouts[0], kLayouts[1]}) {
+        SCOPED_TRACE(l.width);
+        Frame frame = PaintFrame(l.width, l.height);
+        const Extent profile =
+            FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileFoot},
+                       l.profileAxis, l.verticalAxis, kArrowReach);
+        EXPECT_NEAR(profile.top, 89, kPenReach);
+        EXPECT_NEAR(profile.bottom, 280, kPenReach);
+        const Extent speed =
+            FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.speedFoot});
+        EXPECT_NEAR(speed.top, 393, kPenReach);
+        EXPECT_NEAR(speed.bottom, 450, kPenReach);
+
+        // Left of the first point only the mirrored tails run, downward.
+        const int tailsRight = l.firstPoint - kPenReach;
+        const Extent profileTail = FindExtent(
+            frame, kPlotBlack, RECT{0, l.profileAxis + 1, tailsRight, l.profileFoot});
+        EXPECT_NEAR(profileTail.bottom, 198, kPenReach);
+        EXPECT_EQ(FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, tailsRight, l.profileAxis})
+                      .count,
+                  0);
+        const Extent speedTail =
+            FindExtent(frame, kPlotRed, RECT{0, l.levelLine + 1, tailsRight, l.speedFoot});
+        EXPECT_NEAR(speedTail.bottom, 433, kPenReach);
+        EXPECT_EQ(FindExtent(frame, kPlotRed, RECT{0, l.speedTip, tailsRight, l.levelLine}).count,
+                  0);
+        // Row 479 of the profile, past the axes' arrow tips.
+        const Extent profileEnd =
+            FindExtent(frame, kPlotBlack, RECT{l.mainLastPoint, 0, l.width, l.height});
+        EXPECT_NEAR(profileEnd.top, 140, kPenReach);
+        ReleaseFrame(frame);
+    }
+}
+
+TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
+    struct Mark {
+        int scale;
+        int top;     // from the bottom of the client area
+        int bottom;  // likewise
+    };
+    constexpr Mark kMarks[] = {{1, 205, 145}, {5, 130, 70}, {10, 55, 0}};
+    constexpr int kFrameLeft = 265;
+    constexpr int kFrameRight = 525;
+    for (const Layout& l : {kLayouts[0], kLayouts[2]}) {
+        // Left of the curves' first point the frame is the only blue.
+        const RECT left{0, 0, l.firstPoint - 2 * kPenReach, l.height};
+        for (const Mark& mark : kMarks) {
+            SCOPED_TRACE(mark.scale);
+            g_scale = mark.scale;
+            Frame frame = PaintFrame(l.width, l.height);
+            const Extent box = FindExtent(frame, kPlotBlue, left);
+            EXPECT_NEAR(box.left, kFrameLeft, kPenReach);
+            EXPECT_NEAR(box.top, l.height - mark.top, kPenReach);
+            // x10's frame has its bottom edge on the client area's border.
+            EXPECT_NEAR(box.bottom, std::min(l.height - mark.bottom, l.height - 1), kPenReach);
+            const int middle = l.height - (mark.top + mark.bottom) / 2;
+            const Extent row = FindExtent(frame, kPlotBlue, RECT{0, middle, l.width, middle + 1});
+            EXPECT_NEAR(row.right, kFrameRight, kPenReach);
+            EXPECT_LE(row.count, 4) << "only the two side edges cross the middle row";
+            EXPECT_EQ(PixelAt(frame.plot, kFrameLeft, middle), kPlotBlue);
+            ReleaseFrame(frame);
+        }
+        g_scale = 3;
+        Frame frame = PaintFrame(l.width, l.height);
+        EXPECT_EQ(FindExtent(frame, kPlotBlue, left).count, 0) << "no frame for another scale";
+        ReleaseFrame(frame);
+    }
+}
+
+TEST_F(FormationPlot, DiffusionCurveStartsOnItsAxisAndScalesByH45) {
+    const Layout& l = kLayouts[0];
+    constexpr double kFirstRowsValue = 3.0;
+    constexpr double kOtherRowsValue = 1.0;
+    for (int frameIndex : {0, 204, 1000, 1996}) {
+        // Rows 0 and 1 far off the axis, the rest at 1.
+        for (int row = 0; row < 450; ++row) {
+            g_diffusionTerm[row][frameIndex] = row < 2 ? kFirstRowsValue : kOtherRowsValue;
+        }
+        g_frame = frameIndex;
+        for (int scale : {1, 5, 10}) {
+            SCOPED_TRACE(testing::Message() << "frame " << frameIndex << " x" << scale);
+            g_scale = scale;
+            Frame frame = PaintFrame(l.width, l.height);
+            const Extent start =
+                FindExtent(frame, kPlotBlue, RECT{l.firstPoint - 1, 0, l.firstPoint, l.height});
+            EXPECT_GT(start.count, 0);
+            EXPECT_NEAR(start.top, l.diffusionAxis, 2 * kPenReach);
+            EXPECT_NEAR(start.bottom, l.diffusionAxis, kPenReach);
+            // A value of 1 stands H * scale / 45 above the axis.
+            const int level = static_cast<int>(l.diffusionAxis - l.height * scale / 45.0);
+            const Extent rest = FindExtent(
+                frame, kPlotBlue, RECT{l.firstPoint + 10, 0, l.diffusionLastPoint - 10, l.height});
+            EXPECT_NEAR(rest.top, level, kPenReach);
+            EXPECT_NEAR(rest.bottom, level, kPenReach);
+            ReleaseFrame(frame);
+        }
+    }
+}
+
+TEST_F(FormationPlot, MagnificationChangesOnlyTheDiffusionCurveAndTheFrame) {
+    const Layout& l = kLayouts[1];
+    // Frame 204 holds the largest diffusion values: at x10 they reach
+    // into the speed panel.
+    for (int frameIndex : {204, 1200}) {
+        SCOPED_TRACE(frameIndex);
+        g_frame = frameIndex;
+        g_scale = 1;
+        Frame one = PaintFrame(l.width, l.height);
+        g_scale = 10;
+        Frame ten = PaintFrame(l.width, l.height);
+        long differing = 0;
+        for (int y = 0; y < l.height; ++y) {
+            for (int x = 0; x < l.width; ++x) {
+                const COLORREF a = PixelAt(one.plot, x, y);
+                const COLORREF b = PixelAt(ten.plot, x, y);
+                if (a == b) continue;
+                ++differing;
+                ASSERT_TRUE(a == kPlotBlue || b == kPlotBlue) << x << "," << y;
+            }
+        }
+        EXPECT_GT(differing, 0);
+        ReleaseFrame(one);
+        ReleaseFrame(ten);
+    }
+}
+
+TEST_F(FormationPlot, RepaintOfOneFrameIsIdentical) {
+    const Layout& l = kLayouts[1];
+    g_frame = 600;
+    g_scale = 5;
+    Frame first = PaintFrame(l.width, l.height);
+    Canvas second = CreateCanvas(l.width, l.height, kUnpainted);
+    PaintFormation(second.dc, first.window);
+    GdiFlush();
+    EXPECT_EQ(std::memcmp(first.plot.pixels, second.pixels, l.width * l.height * 4), 0);
+    DestroyCanvas(second);
+    ReleaseFrame(first);
+}
+
+TEST_F(FormationPlot, PaintsLeaveNoGdiObjectsAndGiveBackThePen) {
+    // Six pens, a memory context and the picture.
+    constexpr long kObjectsPerPaint = 8;
+    constexpr int kPaints = 3;
+    InstallGdiCounter();
+    HWND window = CreateClient(1024, 768);
+    Canvas canvas = CreateCanvas(1024, 768, kUnpainted);
+    HPEN own = CreatePen(PS_SOLID, 3, RGB(0, 128, 0));
+    HGDIOBJ original = SelectObject(canvas.dc, own);
+    const long outstanding = GdiObjectsOutstanding();
+    const long created = GdiObjectsCreated();
+    const long failed = GdiFailedDeletions();
+    for (int paint = 0; paint < kPaints; ++paint) {
+        g_scale = paint == 0 ? 1 : 10;
+        PaintFormation(canvas.dc, window);
+        EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), own);
+    }
+    EXPECT_EQ(GdiObjectsCreated() - created, kPaints * kObjectsPerPaint);
+    EXPECT_EQ(GdiObjectsOutstanding(), outstanding);
+    EXPECT_EQ(GdiFailedDeletions(), failed);
+    EXPECT_EQ(failed, 0);
+    SelectObject(canvas.dc, original);
+    DeleteObject(own);
+    DestroyCanvas(canvas);
+    DestroyWindow(window);
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+#include "frame_arguments.h"
+
+#include "slider_tables.h"
+
+#include <cmath>
+#include <cwchar>
+#include <sstream>
+
+namespace {
+
+struct ScreenName {
+    const wchar_t* name;
+    int screen;
+};
+
+constexpr ScreenName kScreenNames[] = {{L"formation", ExportFormation},
+                                       {L"propagation", ExportPropagation},
+                                       {L"title", ExportTitle},
+                                       {L"theory", ExportTheory},
+                                       {L"authors", ExportAuthors}};
+constexpr const wchar_t* kScreenChoices = L"formation, propagation, title, theory or authors";
+constexpr const wchar_t* kFrameRule = L"frames run from 0 to 1996 in steps of 4";
+// Nine digits cannot overflow an int.
+constexpr size_t kMaximumDigits = 9;
+// Table values are decimals such as 0.0013; a typed value matches the
+// entry it parses to, up to rounding in the last bits.
+constexpr double kTableTolerance = 1e-12;
+
+bool Refuse(ArgumentError& error, const std::wstring& argument, const std::wstring& reason) {
+    error.argument = argument;
+    error.reason = reason;
+    return false;
+}
+
+bool ReadCount(const std::wstring& text, int& value) {
+    if (text.empty() || text.size() > kMaximumDigits) {
+        return false;
+    }
+    value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            return false;
+        }
+        value = value * 10 + (c - L'0');
+    }
+    return true;
+}
+
+std::wstring Quote(const std::wstring& text) {
+    return L"'" + text + L"'";
+}
+
+bool ReadFrame(const std::wstring& option, const std::wstring& text, int& frame,
+               ArgumentError& error) {
+    if (!ReadCount(text, frame)) {
+        return Refuse(error, option, Quote(text) + L" is not a frame number (" + kFrameRule + L")");
+    }
+    if (frame > kExportLastFrame) {
+        return Refuse(error, option, text + L" is outside 0..1996 (" + kFrameRule + L")");
+    }
+    if (frame % kExportFrameStep != 0) {
+        return Refuse(error, option, text + L" is not a multiple of 4 (" + kFrameRule + L")");
+    }
+    return true;
+}
+
+std::vector<std::wstring> SplitAt(const std::wstring& text, wchar_t separator) {
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::wstring::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
+}
+
+bool ReadFrameRange(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+    const std::wstring option = L"--frames";
+    if (text == L"all") {
+        request.firstFrame = 0;
+        request.lastFrame = kExportLastFrame;
+        request.frameStep = kExportFrameStep;
+        return true;
+    }
+    const std::vector<std::wstring> parts = SplitAt(text, L':');
+    if (parts.size() < 2 || parts.size() > 3) {
+        return Refuse(error, option,
+                      Quote(text) + L" is not a range; write FIRST:LAST or FIRST:LAST:STEP, "
+                                    L"such as 0:1996:4, or all");
+    }
+    if (!ReadFrame(option, parts[0], request.firstFrame, error) ||
+        !ReadFrame(option, parts[1], request.lastFrame, error)) {
+        return false;
+    }
+    if (request.firstFrame > request.lastFrame) {
+        return Refuse(error, option, L"the first frame " + parts[0] + L" comes after the last " +
+                                         parts[1]);
+    }
+    request.frameStep = kExportFrameStep;
+    if (parts.size() == 3 &&
+        (!ReadCount(parts[2], request.frameStep) || request.frameStep == 0 ||
+         request.frameStep % kExportFrameStep != 0)) {
+        return Refuse(error, option,
+                      L"the step " + Quote(parts[2]) + L" is not a positive multiple of 4");
+    }
+    return true;
+}
+
+bool ReadScale(const std::wstring& text, int& scale, ArgumentError& error) {
+    const std::wstring digits = (!text.empty() && text[0] == L'x') ? text.substr(1) : text;
+    if (digits == L"1" || digits == L"5" || digits == L"10") {
+        scale = std::stoi(digits);
+        return true;
+    }
+    return Refuse(error, L"--scale", Quote(text) + L" is not a magnification; choose 1, 5 or 10");
+}
+
+bool ReadSize(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+    const size_t cross = text.find_first_of(L"xX");
+    int width = 0;
+    int height = 0;
+    if (cross == std::wstring::npos || !ReadCount(text.substr(0, cross), width) ||
+        !ReadCount(text.substr(cross + 1), height)) {
+        return Refuse(error, L"--size",
+                      Quote(text) + L" is not a size; write WIDTHxHEIGHT, such as 1920x1080");
+    }
+    if (width < kMinimumExportWidth || height < kMinimumExportHeight ||
+        width > kMaximumExportWidth || height > kMaximumExportHeight) {
+        return Refuse(error, L"--size", text + L" is outside 320x240 to 7680x4320");
+    }
+    request.width = width;
+    request.height = height;
+    return true;
+}
+
+std::wstring JoinTable(const double* table, int count) {
+    std::wostringstream text;
+    for (int i = 0; i < count; ++i) {
+        text << (i == 0 ? L"" : L" ") << table[i];
+    }
+    return text.str();
+}
+
+// Only the values a slider can set: the solver is not trusted elsewhere.
+bool ReadTableValue(const std::wstring& option, const std::wstring& text, const double* table,
+                    int count, double& value, ArgumentError& error) {
+    const wchar_t* start = text.c_str();
+    wchar_t* end = nullptr;
+    const double typed = std::wcstod(start, &end);
+    if (!text.empty() && end == start + text.size()) {
+        for (int i = 0; i < count; ++i) {
+            if (std::fabs(typed - table[i]) <= kTableTolerance) {
+                value = table[i];
+                return true;
+            }
+        }
+    }
+    return Refuse(error, option,
+                  Quote(text) + L" is not a slider value; choose one of " + JoinTable(table, count));
+}
+
+bool ReadScreen(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+    for (const ScreenName& entry : kScreenNames) {
+        if (text == entry.name) {
+            request.screen = entry.screen;
+            return true;
+        }
+    }
+    return Refuse(error, text, L"unknown screen; choose " + std::wstring(kScreenChoices));
+}
+
+bool ReadOption(const std::wstring& option, const std::wstring& value, FrameRequest& request,
+                ArgumentError& error) {
+    if (option == L"--frame") {
+        if (!ReadFrame(option, value, request.firstFrame, error)) return false;
+        request.lastFrame = request.firstFrame;
+        return true;
+    }
+    if (option == L"--frames") {
+        request.range = true;
+        return ReadFrameRange(value, request, error);
+    }
+    if (option == L"--scale") return ReadScale(value, request.scale, error);
+    if (option == L"--size") return ReadSize(value, request, error);
+    if (option == L"--language") {
+        if (value == L"en" || value == L"ru") {
+            request.language = value;
+            return true;
+        }
+        return Refuse(error, option, Quote(value) + L" is not a language; choose en or ru");
+    }
+    if (option == L"--b") {
+        return ReadTableValue(option, value, kNonlinearityTable, kNonlinearityPositions,
+                              request.nonlinearity, error);
+    }
+    if (option == L"--v") {
+        return ReadTableValue(option, value, kViscosityTable, kViscosityPositions,
+                              request.viscosity, error);
+    }
+    if (option == L"--out") {
+        if (value.empty()) return Refuse(error, option, L"names no file or folder");
+        request.out = value;
+        return true;
+    }
+    return Refuse(error, option,
+                  L"unknown option; the options are --frame, --frames, --scale, --size, "
+                  L"--language, --b, --v and --out");
+}
+
+bool IsFormationOption(const std::wstring& option) {
+    return option == L"--frame" || option == L"--frames" || option == L"--scale" ||
+           option == L"--b" || option == L"--v";
+}
+
+bool Contains(const std::vector<std::wstring>& list, const std::wstring& item) {
+    for (const std::wstring& entry : list) {
+        if (entry == item) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameRequest& request,
+                         ArgumentError& error) {
+    request = FrameRequest{};
+    std::vector<std::wstring> given;
+    std::wstring screenName;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        if (argument == L"--help" || argument == L"-h" || argument == L"/?") {
+            request.help = true;
+            return true;
+        }
+        if (argument.size() < 2 || argument[0] != L'-') {
+            if (!screenName.empty()) {
+                return Refuse(error, argument,
+                              L"a second screen after " + screenName + L"; give one screen");
+            }
+            if (!ReadScreen(argument, request, error)) return false;
+            screenName = argument;
+            continue;
+        }
+        // "--frame 400" or "--frame=400".
+        const size_t equals = argument.find(L'=');
+        const std::wstring option = argument.substr(0, equals);
+        std::wstring value;
+        if (equals != std::wstring::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Refuse(error, option, L"needs a value");
+        }
+        if (Contains(given, option)) {
+            return Refuse(error, option, L"is given twice");
+        }
+        given.push_back(option);
+        if (!ReadOption(option, value, request, error)) return false;
+    }
+    if (screenName.empty()) {
+        return Refuse(error, L"screen", L"missing; choose " + std::wstring(kScreenChoices));
+    }
+    if (Contains(given, L"--frame") && Contains(given, L"--frames")) {
+        return Refuse(error, L"--frames", L"cannot be combined with --frame");
+    }
+    if (request.screen != ExportFormation) {
+        for (const std::wstring& option : given) {
+            if (IsFormationOption(option)) {
+                return Refuse(error, option,
+                              L"applies to the formation screen only, not to " + screenName);
+            }
+        }
+    }
+    return true;
+}
+
+std::wstring FormatArgumentError(const ArgumentError& error) {
+    return error.argument + L": " + error.reason;
+}
+
+std::vector<int> ListRequestedFrames(const FrameRequest& request) {
+    if (request.screen != ExportFormation) {
+        return {0};
+    }
+    std::vector<int> frames;
+    for (int frame = request.firstFrame; frame <= request.lastFrame; frame += request.frameStep) {
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+std::wstring ComposeFrameFileName(int screen, int frame) {
+    switch (screen) {
+    case ExportFormation: {
+        wchar_t name[32];
+        std::swprintf(name, 32, L"formation-%04d.png", frame);
+        return name;
+    }
+    case ExportPropagation: return L"propagation.png";
+    case ExportTitle: return L"title.png";
+    case ExportTheory: return L"theory.png";
+    default: return L"authors.png";
+    }
+}
+
+std::wstring DescribeUsage() {
+    return L"Usage: kestrum-frames SCREEN [options]\n"
+           L"Paints a screen of Kestrum into a PNG file.\n"
+           L"\n"
+           L"Screens:\n"
+           L"  formation     one frame of the Wave formation plot\n"
+           L"  propagation   the finished Wave propagation plot\n"
+           L"  title, theory, authors   the pictures of those screens\n"
+           L"\n"
+           L"Options:\n"
+           L"  --size WxH        picture size, 320x240 to 7680x4320 (default 1366x768)\n"
+           L"  --language en|ru  pictures of the English or Russian program (default en)\n"
+           L"  --out PATH        file to write, or folder for the default name\n"
+           L"                    (default: the current folder)\n"
+           L"Formation only:\n"
+           L"  --frame N         frame 0 to 1996, a multiple of 4 (default 0)\n"
+           L"  --frames A:B[:S]  every S-th frame from A to B (S default 4), or all;\n"
+           L"                    --out is then a folder: formation-0000.png ...\n"
+           L"  --scale 1|5|10    magnification of the viscous term (default 1)\n"
+           L"  --b B, --v V      nonlinearity and viscosity, values of the sliders\n"
+           L"                    (default 0.3 and 0.002)\n"
+           L"\n"
+           L"Exit code 0 when every file was written, 2 for a refused argument\n"
+           L"(nothing is written), 1 when painting or writing failed.\n";
+}

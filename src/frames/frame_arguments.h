@@ -1,0 +1,67 @@
+// The command line of kestrum-frames: which screen to paint, at what
+// size, in which language, and where the PNG files go. Plain C++; no
+// platform calls, so every refusal can be tested in-process.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Screens the exporter can paint.
+constexpr int ExportFormation = 1;
+constexpr int ExportPropagation = 2;
+constexpr int ExportTitle = 3;
+constexpr int ExportTheory = 4;
+constexpr int ExportAuthors = 5;
+
+constexpr int kExportFrameStep = 4;
+constexpr int kExportLastFrame = 1996;
+constexpr int kMinimumExportWidth = 320;
+constexpr int kMinimumExportHeight = 240;
+constexpr int kMaximumExportWidth = 7680;
+constexpr int kMaximumExportHeight = 4320;
+
+struct FrameRequest {
+    int screen = ExportFormation;
+    // A single frame is the range first..first; `range` tells whether the
+    // frames go to a folder, one file each.
+    bool range = false;
+    int firstFrame = 0;
+    int lastFrame = 0;
+    int frameStep = kExportFrameStep;
+    int scale = 1;
+    int width = 1366;
+    int height = 768;
+    std::wstring language = L"en";
+    // Formation only: the medium, one value of each slider's table.
+    double nonlinearity = 0.3;
+    double viscosity = 0.002;
+    // As given; empty means the current folder.
+    std::wstring out;
+    bool help = false;
+};
+
+// A refused command line: the argument at fault (an option such as
+// "--frame", or the screen name) and what is wrong with it.
+struct ArgumentError {
+    std::wstring argument;
+    std::wstring reason;
+};
+
+// Reads the arguments after the program name. On success fills `request`
+// and returns true; otherwise fills `error` and returns false.
+bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameRequest& request,
+                         ArgumentError& error);
+
+// "--frame: 401 is not a multiple of 4 ..." : the one line printed for a refusal.
+std::wstring FormatArgumentError(const ArgumentError& error);
+
+// The frames a request paints, in order (one entry for a single frame;
+// one zero entry for screens without frames).
+std::vector<int> ListRequestedFrames(const FrameRequest& request);
+
+// The file name used inside an output folder: "formation-0400.png",
+// "propagation.png", "title.png" ...
+std::wstring ComposeFrameFileName(int screen, int frame);
+
+// Usage text for --help and for an empty command line.
+std::wstring DescribeUsage();

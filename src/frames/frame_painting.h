@@ -1,0 +1,38 @@
+// Painting a screen of the program off-screen: the program's own painters
+// drawing into a memory context the size of the wanted picture.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "frame_arguments.h"
+
+// Makes g_instance the module holding the pictures of `language`: the
+// program kestrum-<language>.exe beside this one, loaded as data only.
+bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure);
+void UnloadLanguagePictures();
+
+// Computes what the requested screen shows: for formation the solution
+// for the request's b and V and both term fields, for propagation the
+// solution for the fixed medium of that screen; pictures need nothing.
+void PrepareModel(const FrameRequest& request);
+
+// A hidden window whose client area is the picture size (the painters
+// read their size from it) and a top-down 24-bit DIB section in a memory
+// context.
+struct FrameSurface {
+    HWND window;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ original;
+    BYTE* pixels;
+    int width;
+    int height;
+    int stride;
+};
+bool CreateFrameSurface(int width, int height, FrameSurface& surface, std::wstring& failure);
+void DestroyFrameSurface(FrameSurface& surface);
+
+// Paints `frame` of the requested screen onto the surface, without pauses.
+void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surface);

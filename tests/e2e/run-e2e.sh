@@ -1,0 +1,525 @@
+#!/usr/bin/env bash
+# End-to-end test of one language build: starts the program under Wine on
+# a private 1366 x 768 Xvfb display, drives it with real mouse clicks
+# through every screen, and checks the windows (through the probe program,
+# run in the same prefix) and the pixels of a screenshot of each screen.
+# Usage: run-e2e.sh LANG PROGRAM PROBE
+# KESTRUM_SCREENSHOTS_DIR: also copy the screenshots there as LANG-NAME.png.
+# KESTRUM_E2E_WINEPREFIX: the Wine prefix (default build/wine/e2e).
+set -uo pipefail
+
+language="$1"
+program="$2"
+probe="$3"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+export WINEPREFIX="${KESTRUM_E2E_WINEPREFIX:-$kestrum_root/build/wine/e2e}"
+
+kWidth=1366
+kHeight=768
+kWindowTimeout=90     # seconds for the first window, a new prefix included
+kStepTimeout=30       # seconds for a screen to appear after a click
+kExitTimeout=30
+kPropagationPausesMs=4500  # 45 pauses of 100 ms inside the propagation paint
+# Above the lowest baseline (y=548): its curve, drawn in the last stages.
+lowestCurveBand=(0 500 "$kWidth" 47)
+kLowestCurvePixels=500
+kAxisShare=95         # per cent of an axis' pixels that must show its colour
+
+case "$language" in
+  en)
+    theoryCaption="Burgers equation"; propagationCaption="Wave propagation"
+    formationCaption="Wave formation"; exitCaption="Exit"; authorsCaption="Authors"
+    startCaption="Start"; pauseCaption="Pause"; resetCaption="Reset"; menuCaption="Menu"
+    titleColumnX=482 ;;
+  ru)
+    theoryCaption="Уравнение Бюргерса"; propagationCaption="Распространение волны"
+    formationCaption="Формирование волны"; exitCaption="Выход"; authorsCaption="Авторы"
+    startCaption="Старт"; pauseCaption="Пауза"; resetCaption="Сброс"; menuCaption="Меню"
+    titleColumnX=460 ;;
+  *) echo "run-e2e: unknown language '$language'" >&2; exit 2 ;;
+esac
+
+work="$PWD/e2e-$language"
+rm -rf "$work"
+mkdir -p "$work"
+state="$work/state.txt"
+failures=0
+xvfbPid=""
+programPid=""
+programRc=""
+
+cleanUp() {
+  [ -n "$programPid" ] && kill "$programPid" 2>/dev/null
+  "$kestrum_wineserver" -k >/dev/null 2>&1
+  [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanUp EXIT
+
+fail() {
+  failures=$((failures + 1))
+  echo "FAIL: $*"
+}
+
+# Ends the test at once: what follows depends on this step.
+abort() {
+  fail "$*"
+  echo "e2e.$language: stopped early; $failures check(s) failed (files in $work)"
+  exit 1
+}
+
+step() { echo "--- $*"; }
+
+# ---- Display and program -------------------------------------------------
+
+startDisplay() {
+  # Xvfb picks a free display itself and writes its number when it is ready.
+  Xvfb -displayfd 3 -screen 0 "${kWidth}x${kHeight}x24" -nolisten tcp \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 </dev/null &
+  xvfbPid=$!
+  for _ in $(seq 100); do
+    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
+    sleep 0.1
+  done
+  grep -q '^[0-9]' "$work/display" || abort "Xvfb did not start (see $work/xvfb.log)"
+  export DISPLAY=":$(head -1 "$work/display")"
+}
+
+startProgram() {
+  "$kestrum_wine" "$program" >"$work/program.log" 2>&1 </dev/null &
+  programPid=$!
+  local deadline=$((SECONDS + kWindowTimeout))
+  until xdotool search --name '^Ondrel$' >/dev/null 2>&1; do
+    kill -0 "$programPid" 2>/dev/null || abort "the program ended before showing its window"
+    [ $SECONDS -lt $deadline ] || abort "no window 'Ondrel' after ${kWindowTimeout} s"
+    sleep 0.2
+  done
+}
+
+# Waits for the program to end by itself and keeps its exit code.
+waitForExit() {
+  local deadline=$((SECONDS + kExitTimeout))
+  while kill -0 "$programPid" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || { fail "the program still runs ${kExitTimeout} s after Exit"; return; }
+    sleep 0.2
+  done
+  wait "$programPid"
+  programRc=$?
+  programPid=""
+}
+
+# ---- Probe ---------------------------------------------------------------
+
+runProbe() { "$kestrum_wine" "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+readState() { runProbe >"$state"; }
+
+# Lines of the children with a control id.
+childLines() { awk -F'\t' -v id="$1" '$1 == "child" && $3 == id' "$state"; }
+
+childCount() { grep -c '^child' "$state"; }
+
+# True when a visible child of the class (any case) has the id, rectangle and text.
+hasControl() {
+  local class="$1" id="$2" x="$3" y="$4" w="$5" h="$6" text="$7"
+  awk -F'\t' -v c="${class,,}" -v id="$id" -v x="$x" -v y="$y" -v w="$w" -v h="$h" \
+      -v t="$text" '$1 == "child" && tolower($2) == c && $3 == id && $4 == x && $5 == y &&
+      $6 == w && $7 == h && $8 == 1 && $10 == t { found = 1 } END { exit !found }' "$state"
+}
+
+expectControl() {
+  hasControl "$@" && return 0
+  fail "no visible $1 id $2 at ($3,$4) ${5}x$6 with text '$7'; children with id $2: $(childLines "$2" | tr '\t\n' ' |')"
+}
+
+expectChildCount() {
+  local count
+  count=$(childCount)
+  [ "$count" -eq "$1" ] || fail "$2: $count child windows, expected $1: $(grep '^child' "$state" | cut -f2,3,10 | tr '\t\n' ' |')"
+}
+
+# The probe's view of the trackbar at (x, y): its position.
+trackbarPosition() {
+  awk -F'\t' -v x="$1" -v y="$2" '$1 == "child" && tolower($2) == "msctls_trackbar32" &&
+      $4 == x && $5 == y { print $9 }' "$state"
+}
+
+# Waits until the predicate (a command run on a fresh probe state) holds.
+waitUntil() {
+  local what="$1"; shift
+  local deadline=$((SECONDS + kStepTimeout))
+  while :; do
+    readState
+    "$@" && return 0
+    [ $SECONDS -lt $deadline ] || { fail "timed out waiting for $what"; return 1; }
+    sleep 0.2
+  done
+}
+
+titlePanelUp() {
+  hasControl BUTTON 1010 "$titleColumnX" 385 400 50 "$theoryCaption" &&
+    hasControl BUTTON 1009 1106 718 250 50 "$exitCaption" && [ "$(childCount)" -eq 5 ]
+}
+
+loneMenuUp() { hasControl BUTTON 1007 "$1" 718 250 50 "$menuCaption" && [ "$(childCount)" -eq 1 ]; }
+
+startPauseReads() { hasControl BUTTON 1001 10 568 250 50 "$1" && [ "$(childLines 1001 | wc -l)" -eq 1 ]; }
+
+formationPanelUp() { hasControl BUTTON 1013 270 718 250 50 "x10" && [ "$(childCount)" -eq 10 ]; }
+
+# ---- Clicks and pictures -------------------------------------------------
+
+# A real click at the centre of a rectangle in screen (= client) coordinates.
+clickAt() {
+  xdotool mousemove "$(($1 + $3 / 2))" "$(($2 + $4 / 2))" click 1
+}
+
+shotPath() { echo "$work/$1.png"; }
+
+takeShot() { import -window root "$(shotPath "$1")"; }
+
+# Takes screenshots until two in a row are the same: the paint is over.
+settleShot() {
+  local name="$1" previous="$work/.settle.png" deadline=$((SECONDS + kStepTimeout))
+  import -window root "$previous"
+  while :; do
+    sleep 0.3
+    takeShot "$name"
+    [ "$(differentPixels "$previous" "$(shotPath "$name")" 0 0 "$kWidth" "$kHeight")" = 0 ] && break
+    [ $SECONDS -lt $deadline ] || { fail "screen '$name' never settled"; break; }
+    cp "$(shotPath "$name")" "$previous"
+  done
+  if [ -n "${KESTRUM_SCREENSHOTS_DIR:-}" ]; then
+    mkdir -p "$KESTRUM_SCREENSHOTS_DIR"
+    cp "$(shotPath "$name")" "$KESTRUM_SCREENSHOTS_DIR/$language-$name.png"
+  fi
+}
+
+pixel() { convert "$(shotPath "$1")" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
+
+# Pixels of the rectangle (x, y, w, h) of a screenshot that have the colour RRGGBB.
+countColour() {
+  local name="$1" x="$2" y="$3" w="$4" h="$5" colour="$6" differing
+  differing=$(convert "$(shotPath "$name")" -crop "${w}x$h+$x+$y" +repage \
+    -size "${w}x$h" "xc:#$colour" -metric AE -compare -format '%[distortion]' info:)
+  echo $((w * h - ${differing%.*}))
+}
+
+# Pixels that differ between two image files in the rectangle (x, y, w, h).
+differentPixels() {
+  local d
+  d=$(convert "$1" "$2" -crop "${5}x$6+$3+$4" +repage -metric AE -compare \
+    -format '%[distortion]' info:)
+  echo "${d%.*}"
+}
+
+differentShots() {
+  differentPixels "$(shotPath "$1")" "$(shotPath "$2")" "$3" "$4" "$5" "$6"
+}
+
+colourCount() { convert "$(shotPath "$1")" -crop "${4}x$5+$2+$3" +repage -format '%k' info:; }
+
+expectPixel() {
+  local actual
+  actual=$(pixel "$1" "$2" "$3")
+  [ "${actual^^}" = "${4^^}" ] || fail "$1: pixel ($2,$3) is #$actual, expected #$4 ($5)"
+}
+
+expectNotPixel() {
+  local actual
+  actual=$(pixel "$1" "$2" "$3")
+  [ "${actual^^}" != "${4^^}" ] || fail "$1: pixel ($2,$3) is #$actual, expected another colour ($5)"
+}
+
+# At least a share (per cent) of the rectangle has the colour.
+expectShare() {
+  local name="$1" x="$2" y="$3" w="$4" h="$5" colour="$6" share="$7" what="$8" count
+  count=$(countColour "$name" "$x" "$y" "$w" "$h" "$colour")
+  [ $((count * 100)) -ge $((w * h * share)) ] ||
+    fail "$name: $what: $count of $((w * h)) pixels #$colour in ${w}x$h+$x+$y, expected >= $share%"
+}
+
+# Some pixel of the rectangle has the colour.
+expectSome() {
+  local count
+  count=$(countColour "$1" "$2" "$3" "$4" "$5" "$6")
+  [ "$count" -gt 0 ] || fail "$1: $7: no pixel #$6 in ${4}x$5+$2+$3"
+}
+
+expectNone() {
+  local count
+  count=$(countColour "$1" "$2" "$3" "$4" "$5" "$6")
+  [ "$count" -eq 0 ] || fail "$1: $7: $count pixels #$6 in ${4}x$5+$2+$3, expected none"
+}
+
+expectSameRegion() {
+  local d
+  d=$(differentShots "$1" "$2" "$3" "$4" "$5" "$6")
+  [ "$d" = 0 ] || fail "$1 and $2 differ in $d pixels of ${5}x$6+$3+$4 ($7)"
+}
+
+expectChangedRegion() {
+  local d
+  d=$(differentShots "$1" "$2" "$3" "$4" "$5" "$6")
+  [ "$d" -gt "$7" ] || fail "$1 and $2 differ in only $d pixels of ${5}x$6+$3+$4 ($8)"
+}
+
+# A picture screen: the picture fills the screen (many colours, little
+# pure white, unlike the screen before it) and the button face shows
+# inside the button at (x, y).
+expectPictureScreen() {
+  local name="$1" buttonX="$2" buttonY="$3" previous="$4" colours white
+  colours=$(colourCount "$name" 0 0 "$kWidth" 700)
+  [ "$colours" -ge 200 ] || fail "$name: only $colours colours above the buttons: no picture"
+  white=$(countColour "$name" 0 0 "$kWidth" "$kHeight" FFFFFF)
+  [ $((white * 2)) -lt $((kWidth * kHeight)) ] || fail "$name: $white pixels pure white: no picture"
+  expectPixel "$name" $((buttonX + 12)) $((buttonY + 12)) "$buttonFace" "button face"
+  [ -z "$previous" ] ||
+    expectChangedRegion "$name" "$previous" 0 0 "$kWidth" 700 $((kWidth * 70)) "a new picture"
+}
+
+# ---- Screens -------------------------------------------------------------
+
+checkTitleScreen() {
+  local name="$1"
+  expectControl BUTTON 1010 "$titleColumnX" 385 400 50 "$theoryCaption"
+  expectControl BUTTON 1005 "$titleColumnX" 435 400 50 "$propagationCaption"
+  expectControl BUTTON 1006 "$titleColumnX" 485 400 50 "$formationCaption"
+  expectControl BUTTON 1009 1106 718 250 50 "$exitCaption"
+  expectControl BUTTON 1004 10 718 250 50 "$authorsCaption"
+  expectChildCount 5 "title screen"
+  settleShot "$name"
+  expectPictureScreen "$name" "$titleColumnX" 385 ""
+  expectPixel "$name" 22 730 "$buttonFace" "Authors button face"
+  expectPixel "$name" 1118 730 "$buttonFace" "Exit button face"
+  expectPixel "$name" $((titleColumnX + 12)) 497 "$buttonFace" "Wave formation button face"
+}
+
+checkMainWindow() {
+  local tag left top right bottom clientW clientH style exStyle
+  IFS=$'\t' read -r tag left top right bottom clientW clientH style exStyle < <(grep '^window' "$state")
+  [ "$left $top $right $bottom" = "0 0 $kWidth $kHeight" ] ||
+    fail "main window at ($left,$top)-($right,$bottom), expected the whole screen"
+  [ "$clientW x $clientH" = "$kWidth x $kHeight" ] ||
+    fail "client area ${clientW}x$clientH, expected ${kWidth}x$kHeight"
+  # Borderless: no caption (0x00C00000) and no sizing frame (0x00040000); children clipped.
+  (( (style & 0x00C40000) == 0 )) || fail "main window style $style has a caption or a frame"
+  (( (style & 0x02000000) != 0 )) || fail "main window style $style lacks WS_CLIPCHILDREN"
+  buttonFace=$(awk -F'\t' '$1 == "btnface" { print $2 }' "$state")
+}
+
+# The formation plot of Part "wave formation" at 1366 x 768: axes, level
+# line, vertical axes and the blue frame around the scale button.
+checkFormationPlot() {
+  local name="$1" scale="$2"
+  local axisLeft=586 axisLength=741 verticalX=953
+  expectShare "$name" $axisLeft 185 $axisLength 1 040000 $kAxisShare "profile axis y=185"
+  expectShare "$name" $axisLeft 476 $axisLength 1 040000 $kAxisShare "speed axis y=476"
+  # The diffusion curve lies on its axis where the term is small: check beside it.
+  expectShare "$name" $axisLeft 658 28 1 040000 100 "diffusion axis left of the curve"
+  expectShare "$name" 1305 658 21 1 040000 100 "diffusion axis right of the curve"
+  expectNotPixel "$name" 584 185 040000 "the axes start at x=586"
+  expectNotPixel "$name" 584 476 040000 "the axes start at x=586"
+  local red
+  red=$(countColour "$name" $axisLeft 422 $axisLength 1 FF0000)
+  [ "$red" -ge $((axisLength * 40 / 100)) ] && [ "$red" -le $((axisLength * 95 / 100)) ] ||
+    fail "$name: level line y=422 has $red of $axisLength red pixels: not a dashed red line"
+  expectShare "$name" $verticalX 76 1 219 040000 $kAxisShare "profile vertical axis x=953"
+  expectShare "$name" $verticalX 329 1 185 040000 90 "speed vertical axis x=953"
+  expectShare "$name" $verticalX 548 1 201 040000 $kAxisShare "diffusion vertical axis x=953"
+  local frameTop
+  case "$scale" in
+    1) frameTop=563 ;; 5) frameTop=638 ;; 10) frameTop=713 ;;
+  esac
+  for top in 563 638 713; do
+    if [ "$top" = "$frameTop" ]; then
+      expectPixel "$name" 265 $((top + 30)) 0000FF "blue frame around x$scale, left edge"
+      expectPixel "$name" 400 "$top" 0000FF "blue frame around x$scale, top edge"
+    else
+      expectNotPixel "$name" 265 $((top + 30)) 0000FF "no blue frame at y=$top for x$scale"
+    fi
+  done
+  # The three curves, away from the axes: black profile above its axis left
+  # of the vertical axis, red speed curve above the level line, blue
+  # diffusion term (the frame around the scale buttons lies left of x=527).
+  expectSome "$name" 600 60 340 118 040000 "profile curve"
+  expectSome "$name" 616 300 731 115 FF0000 "speed curve"
+  expectSome "$name" 616 540 690 200 0000FF "diffusion curve"
+  # The background picture: the heading at the top left.
+  local colours
+  colours=$(colourCount "$name" 0 0 560 60)
+  [ "$colours" -ge 20 ] || fail "$name: background picture missing ($colours colours at the heading)"
+}
+
+# At frame 0 the profile is one period of the initial sine: its crest at
+# y=89 around x=784 (rows 101 to 120), its trough at y=280.
+checkInitialProfile() {
+  local name="$1"
+  expectSome "$name" 784 86 1 6 040000 "crest of the initial profile at y=89"
+  expectNone "$name" 784 95 1 85 040000 "nothing black below the crest down to the axis"
+  expectSome "$name" 1123 277 1 6 040000 "trough of the initial profile at y=280"
+  expectSome "$name" 784 390 1 6 FF0000 "crest of the speed curve at y=393"
+}
+
+# ---- The run -------------------------------------------------------------
+
+startedAt=$SECONDS
+step "display and prefix"
+startDisplay
+kestrum_prepare_prefix
+grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" ||
+  fail "the prefix lacks X11 Managed=N (hiding windows would stall)"
+
+step "start-up: title screen"
+startProgram
+waitUntil "the title panel" titlePanelUp
+checkMainWindow
+checkTitleScreen title
+
+step "Burgers equation: theory screen"
+clickAt "$titleColumnX" 385 400 50
+waitUntil "the theory screen's Menu button" loneMenuUp 10
+settleShot theory
+expectPictureScreen theory 10 718 title
+step "Menu"
+clickAt 10 718 250 50
+waitUntil "the title panel after Menu" titlePanelUp
+
+step "Authors"
+clickAt 10 718 250 50
+waitUntil "the authors screen's Menu button" loneMenuUp 10
+settleShot authors
+expectPictureScreen authors 10 718 title
+expectChangedRegion authors theory 0 0 "$kWidth" 700 $((kWidth * 70)) "credits, not the theory"
+clickAt 10 718 250 50
+waitUntil "the title panel after Menu" titlePanelUp
+
+step "Wave propagation"
+clickStartMs=$(($(date +%s%N) / 1000000))
+clickAt "$titleColumnX" 435 400 50
+waitUntil "the propagation screen's Menu button" loneMenuUp 270
+takeShot propagation-early
+paintRunning=$(runProbe busy)
+# Done when the window answers again and the lowest curve is drawn.
+deadline=$((SECONDS + kStepTimeout))
+until [ "$(runProbe busy)" = idle ] && takeShot propagation-done &&
+      [ "$(countColour propagation-done "${lowestCurveBand[@]}" 000000)" -ge "$kLowestCurvePixels" ]; do
+  [ $SECONDS -lt $deadline ] || { fail "the propagation plot never completed"; break; }
+  sleep 0.2
+done
+paintMs=$(($(date +%s%N) / 1000000 - clickStartMs))
+echo "propagation: ${paintMs} ms from the click to the finished plot"
+[ "$paintMs" -ge "$kPropagationPausesMs" ] ||
+  fail "the propagation plot was done ${paintMs} ms after the click, less than its pauses"
+settleShot propagation
+expectPixel propagation 282 730 "$buttonFace" "Menu button face"
+expectShare propagation 0 600 "$kWidth" 100 FFFFFF 99 "white below the plot"
+# Baseline k lies at (m H)/7, m = 2..5; the lowest is drawn last.
+for y in 219 329 438 548; do
+  expectShare propagation 0 "$y" "$kWidth" 1 000000 $kAxisShare "baseline y=$y"
+  expectSome propagation 0 $((y - 45)) "$kWidth" 40 000000 "curve above baseline y=$y"
+  expectSome propagation 0 $((y + 5)) "$kWidth" 40 000000 "curve below baseline y=$y"
+done
+# The header picture at (W/2 - 300, 10).
+headerColours=$(colourCount propagation 383 10 465 100)
+[ "$headerColours" -ge 20 ] || fail "propagation: header picture missing ($headerColours colours)"
+if [ "$paintRunning" = busy ]; then
+  # Stage by stage: while the paint ran, the lowest curve was not yet complete.
+  early=$(countColour propagation-early "${lowestCurveBand[@]}" 000000)
+  final=$(countColour propagation "${lowestCurveBand[@]}" 000000)
+  [ "$early" -lt "$final" ] ||
+    fail "propagation: the curve was complete while the paint still ran ($early of $final pixels)"
+else
+  echo "propagation: the paint ended before the first look; stage check skipped"
+fi
+clickAt 270 718 250 50
+waitUntil "the title panel after Menu" titlePanelUp
+
+step "Wave formation"
+clickAt "$titleColumnX" 485 400 50
+waitUntil "the formation panel" formationPanelUp
+expectControl BUTTON 1001 10 568 250 50 "$startCaption"
+expectControl BUTTON 1002 10 643 250 50 "$resetCaption"
+expectControl BUTTON 1007 10 718 250 50 "$menuCaption"
+expectControl BUTTON 1011 270 568 250 50 "x1"
+expectControl BUTTON 1012 270 643 250 50 "x5"
+expectControl BUTTON 1013 270 718 250 50 "x10"
+expectControl msctls_trackbar32 1201 10 368 250 50 "Trackbar"
+expectControl msctls_trackbar32 1201 10 443 250 50 "Trackbar"
+expectControl static 2 280 368 100 50 "V=0.2"
+expectControl static 2 280 443 100 50 "b=0.3"
+[ "$(trackbarPosition 10 368)" = 11 ] || fail "V slider at $(trackbarPosition 10 368), expected 11"
+[ "$(trackbarPosition 10 443)" = 15 ] || fail "b slider at $(trackbarPosition 10 443), expected 15"
+settleShot formation-x1
+checkFormationPlot formation-x1 1
+checkInitialProfile formation-x1
+expectPixel formation-x1 22 580 "$buttonFace" "Start button face"
+
+step "Start, Pause"
+clickAt 10 568 250 50
+waitUntil "'$pauseCaption' on the Start/Pause button" startPauseReads "$pauseCaption"
+sleep 1.5
+clickAt 10 568 250 50
+waitUntil "'$startCaption' on the Start/Pause button" startPauseReads "$startCaption"
+settleShot formation-paused
+expectChangedRegion formation-paused formation-x1 586 60 780 240 200 "the profile moved while running"
+# The plot panels above the diffusion panel, and the diffusion panel.
+upperPanels=(560 60 806 470)
+lowerPanel=(560 535 806 233)
+
+step "x5, x10"
+clickAt 270 643 250 50
+settleShot formation-x5
+checkFormationPlot formation-x5 5
+clickAt 270 718 250 50
+settleShot formation-x10
+checkFormationPlot formation-x10 10
+expectSameRegion formation-x10 formation-paused "${upperPanels[@]}" "profile and speed keep their place at x10"
+expectChangedRegion formation-x10 formation-paused "${lowerPanel[@]}" 50 "the diffusion curve grows at x10"
+
+step "V slider"
+# A click on the channel right of the thumb moves it by one page (one position).
+xdotool mousemove 240 380 click 1
+waitUntil "the V slider to move" test "$(trackbarPosition 10 368)" != 11
+position=$(trackbarPosition 10 368)
+if [ -n "$position" ] && [ "$position" -ge 1 ] && [ "$position" -le 31 ]; then
+  hundredths=$((9 + position))
+  if [ $((hundredths % 10)) -eq 0 ]; then expected="V=0.$((hundredths / 10))"; else expected="V=0.$hundredths"; fi
+  expectControl static 2 280 368 100 50 "$expected"
+else
+  fail "V slider at position '$position' after the click"
+fi
+expectControl static 2 280 443 100 50 "b=0.3"
+settleShot formation-slider
+expectSameRegion formation-slider formation-x10 560 0 806 768 "a slider move repaints nothing"
+
+step "Start, Reset"
+clickAt 10 568 250 50
+waitUntil "'$pauseCaption' after Start" startPauseReads "$pauseCaption"
+sleep 0.5
+clickAt 10 643 250 50
+waitUntil "'$startCaption' after Reset" startPauseReads "$startCaption"
+settleShot formation-reset
+# Frame 0 again: the profile is the initial sine whatever V is.
+expectSameRegion formation-reset formation-x1 586 60 780 240 "Reset shows frame 0"
+checkFormationPlot formation-reset 10
+expectControl static 2 280 368 100 50 "$expected"
+
+step "Menu, Exit"
+clickAt 10 718 250 50
+waitUntil "the title panel after Menu" titlePanelUp
+settleShot title-again
+expectPictureScreen title-again "$titleColumnX" 385 ""
+clickAt 1106 718 250 50
+waitForExit
+if [ -n "$programRc" ]; then
+  [ "$programRc" = 0 ] || fail "the program ended with exit code $programRc"
+fi
+[ "$(runProbe)" = none ] || fail "the main window still exists after Exit"
+
+echo "e2e.$language: $((SECONDS - startedAt)) s"
+if [ "$failures" -gt 0 ]; then
+  echo "e2e.$language: $failures check(s) failed (screenshots in $work)"
+  exit 1
+fi
+echo "e2e.$language: all checks passed"

@@ -2,17 +2,18 @@
 # Every target first installs the Debian packages it needs (idempotent).
 
 JOBS ?= $(shell nproc)
+CONFIGURE = cmake --preset
 CMAKE_BUILD = cmake --build --preset
 
-.PHONY: deps build run run-ru test test-native test-windows bench pictures dist clean
+.PHONY: deps configure-windows build run run-ru test test-native test-windows bench dist pictures clean
 
 deps:
 	@scripts/install-deps.sh
 
-build/windows/CMakeCache.txt: | deps
-	cmake --preset windows >/dev/null
+configure-windows: deps
+	@$(CONFIGURE) windows >/dev/null
 
-build: deps build/windows/CMakeCache.txt
+build: configure-windows
 	$(CMAKE_BUILD) windows -j$(JOBS) --target kestrum-en kestrum-ru
 
 run: build
@@ -24,18 +25,21 @@ run-ru: build
 test: test-native test-windows
 
 test-native: deps
-	cmake --preset native >/dev/null
+	@$(CONFIGURE) native >/dev/null
 	$(CMAKE_BUILD) native -j$(JOBS)
 	ctest --preset native -j$(JOBS)
 
-test-windows: deps build/windows/CMakeCache.txt
+test-windows: configure-windows
 	$(CMAKE_BUILD) windows -j$(JOBS)
 	ctest --preset windows -j$(JOBS)
 
-bench: deps
-	cmake --preset bench >/dev/null
+bench: configure-windows
+	@$(CONFIGURE) bench >/dev/null
 	$(CMAKE_BUILD) bench -j$(JOBS)
 	build/bench/tests/bench/model_bench
+
+dist: configure-windows
+	$(CMAKE_BUILD) windows --target dist
 
 pictures: deps
 	scripts/make-pictures.sh build/pictures

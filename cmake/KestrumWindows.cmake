@@ -79,3 +79,11 @@ kestrum_add_language(en)
 kestrum_add_language(ru)
 
 add_subdirectory(tests)
+include(cmake/KestrumFrames.cmake)
+
+# The release package: make dist.
+add_custom_target(dist
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-dist.sh ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/build/dist
+          $<TARGET_FILE:kestrum-en> $<TARGET_FILE:kestrum-ru>
+  DEPENDS kestrum-en kestrum-ru
+  VERBATIM)

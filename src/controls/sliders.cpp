@@ -41,7 +41,7 @@ void CreateSliders(HWND window) {
         CreateLabel(window, height - 325, FormatNonlinearityLabel(g_nonlinearity));
     g_viscosityLabel = CreateLabel(window, height - 400, FormatViscosityLabel(g_viscosity));
 
-    g_nonlinearitySlider = CreateSlider(window, height - 325, kNonlinearityPositions);
+    g_nonlinearitySlider = CreateSlider(window, height - 325, kNonlinearityPositions - 1);
     SendMessageW(g_nonlinearitySlider, TBM_SETPOS, TRUE, FindNonlinearityPosition(g_nonlinearity));
     SetFocus(g_nonlinearitySlider);
 }

@@ -44,6 +44,7 @@ rm -rf "$work"
 mkdir -p "$work"
 state="$work/state.txt"
 failures=0
+startedAt=$SECONDS
 xvfbPid=""
 programPid=""
 programRc=""
@@ -68,7 +69,7 @@ abort() {
   exit 1
 }
 
-step() { echo "--- $*"; }
+step() { echo "--- $((SECONDS - startedAt)) s: $*"; }
 
 # ---- Display and program -------------------------------------------------
 
@@ -165,6 +166,8 @@ loneMenuUp() { hasControl BUTTON 1007 "$1" 718 250 50 "$menuCaption" && [ "$(chi
 
 startPauseReads() { hasControl BUTTON 1001 10 568 250 50 "$1" && [ "$(childLines 1001 | wc -l)" -eq 1 ]; }
 
+vSliderMoved() { [ "$(trackbarPosition 10 368)" != 11 ]; }
+
 formationPanelUp() { hasControl BUTTON 1013 270 718 250 50 "x10" && [ "$(childCount)" -eq 10 ]; }
 
 # ---- Clicks and pictures -------------------------------------------------
@@ -200,7 +203,7 @@ pixel() { convert "$(shotPath "$1")" -format "%[hex:p{$2,$3}]" info: | cut -c1-6
 # Pixels of the rectangle (x, y, w, h) of a screenshot that have the colour RRGGBB.
 countColour() {
   local name="$1" x="$2" y="$3" w="$4" h="$5" colour="$6" differing
-  differing=$(convert "$(shotPath "$name")" -crop "${w}x$h+$x+$y" +repage \
+  differing=$(convert -precision 16 "$(shotPath "$name")" -crop "${w}x$h+$x+$y" +repage \
     -size "${w}x$h" "xc:#$colour" -metric AE -compare -format '%[distortion]' info:)
   echo $((w * h - ${differing%.*}))
 }
@@ -208,7 +211,7 @@ countColour() {
 # Pixels that differ between two image files in the rectangle (x, y, w, h).
 differentPixels() {
   local d
-  d=$(convert "$1" "$2" -crop "${5}x$6+$3+$4" +repage -metric AE -compare \
+  d=$(convert -precision 16 "$1" "$2" -crop "${5}x$6+$3+$4" +repage -metric AE -compare \
     -format '%[distortion]' info:)
   echo "${d%.*}"
 }
@@ -363,7 +366,7 @@ checkInitialProfile() {
 
 # ---- The run -------------------------------------------------------------
 
-startedAt=$SECONDS
+
 step "display and prefix"
 startDisplay
 kestrum_prepare_prefix
@@ -480,7 +483,7 @@ expectChangedRegion formation-x10 formation-paused "${lowerPanel[@]}" 50 "the di
 step "V slider"
 # A click on the channel right of the thumb moves it by one page (one position).
 xdotool mousemove 240 380 click 1
-waitUntil "the V slider to move" test "$(trackbarPosition 10 368)" != 11
+waitUntil "the V slider to move" vSliderMoved
 position=$(trackbarPosition 10 368)
 if [ -n "$position" ] && [ "$position" -ge 1 ] && [ "$position" -le 31 ]; then
   hundredths=$((9 + position))

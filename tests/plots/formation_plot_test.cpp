@@ -12,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace {
 

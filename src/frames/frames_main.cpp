@@ -1,0 +1,197 @@
+// kestrum-frames: paints screens of Kestrum into PNG files for slides,
+// handouts and videos. Exit code 0 when every file was written, 2 when an
+// argument is refused (before anything is written), 1 when painting or
+// writing fails.
+#include "frame_arguments.h"
+#include "frame_painting.h"
+#include "png_writer.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kExitWritten = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitRefused = 2;
+constexpr const wchar_t* kProgramName = L"kestrum-frames: ";
+
+// A console gets wide text; a pipe or file gets UTF-8.
+void PrintLine(DWORD stream, const std::wstring& text) {
+    const std::wstring line = text + L"\n";
+    HANDLE output = GetStdHandle(stream);
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (GetConsoleMode(output, &mode)) {
+        WriteConsoleW(output, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+        return;
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), &bytes[0], size,
+                        nullptr, nullptr);
+    WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+int Refuse(const ArgumentError& error) {
+    PrintLine(STD_ERROR_HANDLE, kProgramName + FormatArgumentError(error));
+    return kExitRefused;
+}
+
+int Fail(const std::wstring& failure) {
+    PrintLine(STD_ERROR_HANDLE, kProgramName + failure);
+    return kExitFailed;
+}
+
+std::vector<std::wstring> ReadCommandLine() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments;
+    for (int i = 1; i < count; ++i) {
+        arguments.push_back(words[i]);
+    }
+    LocalFree(words);
+    return arguments;
+}
+
+bool IsFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool EndsWithSlash(const std::wstring& path) {
+    return path.back() == L'\\' || path.back() == L'/';
+}
+
+std::wstring FolderOfFile(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L".";
+    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+std::wstring Quote(const std::wstring& text) {
+    return L"'" + text + L"'";
+}
+
+bool RefuseOut(ArgumentError& error, const std::wstring& reason) {
+    error.argument = L"--out";
+    error.reason = reason;
+    return false;
+}
+
+// Turns --out into the files to write and makes sure they can be written:
+// a folder (created if missing, one level) for a range, for a folder given
+// by name or for no --out at all; otherwise the file itself.
+bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
+                        ArgumentError& error) {
+    const std::wstring out = request.out.empty() ? L"." : request.out;
+    const DWORD attributes = GetFileAttributesW(out.c_str());
+    std::wstring folder;
+    bool createdFolder = false;
+    if (request.range || IsFolder(attributes) || EndsWithSlash(out)) {
+        folder = out;
+        if (!IsFolder(attributes)) {
+            if (attributes != INVALID_FILE_ATTRIBUTES) {
+                return RefuseOut(error, Quote(out) + L" is a file, not a folder for the frames");
+            }
+            if (!CreateDirectoryW(out.c_str(), nullptr)) {
+                return RefuseOut(error, L"cannot create the folder " + Quote(out));
+            }
+            createdFolder = true;
+        }
+        const std::wstring separator = EndsWithSlash(out) ? L"" : L"\\";
+        for (int frame : ListRequestedFrames(request)) {
+            paths.push_back(out + separator + ComposeFrameFileName(request.screen, frame));
+        }
+    } else {
+        folder = FolderOfFile(out);
+        if (!IsFolder(GetFileAttributesW(folder.c_str()))) {
+            return RefuseOut(error, L"the folder of " + Quote(out) + L" does not exist");
+        }
+        paths.push_back(out);
+    }
+    for (const std::wstring& path : paths) {
+        const DWORD existing = GetFileAttributesW(path.c_str());
+        if (existing != INVALID_FILE_ATTRIBUTES &&
+            (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+            return RefuseOut(error, Quote(path) + L" exists and cannot be replaced");
+        }
+    }
+    if (!CanWriteInFolder(folder)) {
+        if (createdFolder) RemoveDirectoryW(folder.c_str());
+        return RefuseOut(error, L"cannot write in the folder " + Quote(folder));
+    }
+    return true;
+}
+
+int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& paths) {
+    std::wstring failure;
+    FrameSurface surface;
+    if (!StartPngEncoder(failure)) return Fail(failure);
+    if (!CreateFrameSurface(request.width, request.height, surface, failure)) {
+        StopPngEncoder();
+        return Fail(failure);
+    }
+    PrepareModel(request);
+    const std::vector<int> frames = ListRequestedFrames(request);
+    std::vector<BYTE> png;
+    int result = kExitWritten;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        PaintFrame(request, frames[i], surface);
+        if (!EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
+                       failure) ||
+            !WriteFileInPlace(paths[i], png, failure)) {
+            result = Fail(failure);
+            break;
+        }
+        PrintLine(STD_OUTPUT_HANDLE, L"wrote " + paths[i] + L" (" +
+                                         std::to_wstring(request.width) + L"x" +
+                                         std::to_wstring(request.height) + L", " +
+                                         std::to_wstring(png.size()) + L" bytes)");
+    }
+    DestroyFrameSurface(surface);
+    StopPngEncoder();
+    return result;
+}
+
+}  // namespace
+
+int main() {
+    const std::vector<std::wstring> arguments = ReadCommandLine();
+    if (arguments.empty()) {
+        PrintLine(STD_ERROR_HANDLE, DescribeUsage());
+        return kExitRefused;
+    }
+    FrameRequest request;
+    ArgumentError error;
+    if (!ParseFrameArguments(arguments, request, error)) {
+        return Refuse(error);
+    }
+    if (request.help) {
+        PrintLine(STD_OUTPUT_HANDLE, DescribeUsage());
+        return kExitWritten;
+    }
+    // Everything that can be refused is checked before the first file.
+    std::wstring failure;
+    if (!LoadLanguagePictures(request.language, failure)) {
+        return Fail(failure);
+    }
+    std::vector<std::wstring> paths;
+    if (!ResolveOutputPaths(request, paths, error)) {
+        UnloadLanguagePictures();
+        return Refuse(error);
+    }
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+        UnloadLanguagePictures();
+        return Fail(L"cannot start COM for the image encoder");
+    }
+    const int result = ExportFrames(request, paths);
+    CoUninitialize();
+    UnloadLanguagePictures();
+    return result;
+}

@@ -330,5 +330,5 @@ std::wstring DescribeUsage() {
            L"                    (default 0.3 and 0.002)\n"
            L"\n"
            L"Exit code 0 when every file was written, 2 for a refused argument\n"
-           L"(nothing is written), 1 when painting or writing failed.\n";
+           L"(nothing is written), 1 when painting or writing failed.";
 }

@@ -141,6 +141,7 @@ int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& p
     const std::vector<int> frames = ListRequestedFrames(request);
     std::vector<BYTE> png;
     int result = kExitWritten;
+    const ULONGLONG started = GetTickCount64();
     for (size_t i = 0; i < frames.size(); ++i) {
         PaintFrame(request, frames[i], surface);
         if (!EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
@@ -153,6 +154,11 @@ int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& p
                                          std::to_wstring(request.width) + L"x" +
                                          std::to_wstring(request.height) + L", " +
                                          std::to_wstring(png.size()) + L" bytes)");
+    }
+    if (result == kExitWritten && frames.size() > 1) {
+        const ULONGLONG seconds = (GetTickCount64() - started + 500) / 1000;
+        PrintLine(STD_OUTPUT_HANDLE, std::to_wstring(frames.size()) + L" files in " +
+                                         std::to_wstring(seconds) + L" s");
     }
     DestroyFrameSurface(surface);
     StopPngEncoder();

@@ -56,6 +56,8 @@ cleanUp() {
   wait 2>/dev/null
 }
 trap cleanUp EXIT
+# A stop from ctest's timeout or a ^C still cleans up.
+trap 'exit 143' TERM INT HUP
 
 fail() {
   failures=$((failures + 1))
@@ -145,14 +147,18 @@ trackbarPosition() {
       $4 == x && $5 == y { print $9 }' "$state"
 }
 
-# Waits until the predicate (a command run on a fresh probe state) holds.
+# Waits until the predicate (a command run on a fresh probe state) holds;
+# the steps after it depend on it, so the test ends if it never does.
 waitUntil() {
   local what="$1"; shift
   local deadline=$((SECONDS + kStepTimeout))
   while :; do
     readState
     "$@" && return 0
-    [ $SECONDS -lt $deadline ] || { fail "timed out waiting for $what"; return 1; }
+    if [ $SECONDS -ge $deadline ]; then
+      takeShot timed-out
+      abort "timed out waiting for $what; the window: $(tr '\t\n' ' |' <"$state")"
+    fi
     sleep 0.2
   done
 }

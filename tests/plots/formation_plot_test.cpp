@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -25,7 +26,10 @@ constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
 constexpr COLORREF kPlotRed = RGB(255, 0, 0);
 constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
 constexpr COLORREF kUnpainted = RGB(0, 255, 0);
-// How far a 2-pixel line may reach beyond the pixel of its end point.
+// A 2-pixel line covers its points' pixels and the pixels just left of
+// and above them.
+constexpr int kPenLead = 1;
+// How far the rounded end of a slanted 2-pixel line may reach.
 constexpr int kPenReach = 1;
 // Half the span of a vertical axis' arrowhead, and a pixel more.
 constexpr int kArrowReach = 11;
@@ -59,6 +63,10 @@ struct Layout {
     int speedTailEnd;        // tail row 29
     int profileTailEnd;      // tail row 9
 };
+
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << layout.width << "x" << layout.height;
+}
 
 constexpr Layout kLayouts[] = {
     {1024, 768, 439, 984, 185, 476, 658, 422, 714, 76, 295, 329, 514, 548, 749, 460, 974, 1008,
@@ -173,7 +181,7 @@ TEST_P(FormationLayout, AxesAndLevelLineLieWhereTheLayoutPutsThem) {
         EXPECT_TRUE(IsPlot(frame, l.axisTip - 5, axis - 5, kPlotBlack));
         EXPECT_TRUE(IsPlot(frame, l.axisTip - 5, axis + 5, kPlotBlack));
         // The curves start at the first point; left of it the axis is bare.
-        for (int x = l.axisLeft; x < l.firstPoint - 2 * kPenReach; ++x) {
+        for (int x = l.axisLeft; x < l.firstPoint - 2 * kPenLead; ++x) {
             ASSERT_TRUE(IsPlot(frame, x, axis, kPlotBlack)) << x;
         }
     }
@@ -232,26 +240,26 @@ TEST_P(FormationLayout, CurvesStartAndEndAtTheirRows) {
     // At x10 the frame lies low enough to leave the diffusion panel alone.
     const Extent diffusion = FindExtent(
         frame, kPlotBlue, RECT{0, l.diffusionTip, l.width, l.height - kFrameClearance});
-    EXPECT_NEAR(diffusion.left, l.firstPoint, kPenReach);
-    EXPECT_NEAR(diffusion.right, l.diffusionLastPoint, kPenReach);
+    EXPECT_EQ(diffusion.left, l.firstPoint - kPenLead);
+    EXPECT_EQ(diffusion.right, l.diffusionLastPoint);
 
     const Extent speed = FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.speedFoot});
-    EXPECT_NEAR(speed.left, l.speedTailEnd, kPenReach);
-    EXPECT_NEAR(speed.right, l.mainLastPoint, kPenReach);
+    EXPECT_EQ(speed.left, l.speedTailEnd - kPenLead);
+    EXPECT_EQ(speed.right, l.mainLastPoint);
     // The main curve rises from its first point; the tail falls to its left.
     const Extent speedAbove =
-        FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.levelLine - kPenReach});
-    EXPECT_NEAR(speedAbove.left, l.firstPoint, kPenReach);
+        FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.levelLine - kPenLead});
+    EXPECT_EQ(speedAbove.left, l.firstPoint);
 
     const Extent profile =
         FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileFoot},
                    l.profileAxis, l.verticalAxis, kArrowReach);
-    EXPECT_NEAR(profile.left, l.profileTailEnd, kPenReach);
-    EXPECT_NEAR(profile.right, l.mainLastPoint, kPenReach);
+    EXPECT_EQ(profile.left, l.profileTailEnd - kPenLead);
+    EXPECT_EQ(profile.right, l.mainLastPoint);
     const Extent profileAbove =
-        FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileAxis - kPenReach},
+        FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileAxis - kPenLead},
                    -1, l.verticalAxis, kArrowReach);
-    EXPECT_NEAR(profileAbove.left, l.firstPoint, kPenReach);
+    EXPECT_EQ(profileAbove.left, l.firstPoint);
     ReleaseFrame(frame);
 }
 
@@ -269,30 +277,34 @@ TEST_F(FormationPlot, FrameZeroShowsOnePeriodOfTheInitialSine) {
         const Extent profile =
             FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, l.width, l.profileFoot},
                        l.profileAxis, l.verticalAxis, kArrowReach);
-        EXPECT_NEAR(profile.top, 89, kPenReach);
-        EXPECT_NEAR(profile.bottom, 280, kPenReach);
+        EXPECT_EQ(profile.top, 89 - kPenLead);
+        EXPECT_EQ(profile.bottom, 280);
         const Extent speed =
             FindExtent(frame, kPlotRed, RECT{0, l.speedTip, l.width, l.speedFoot});
-        EXPECT_NEAR(speed.top, 393, kPenReach);
-        EXPECT_NEAR(speed.bottom, 450, kPenReach);
+        EXPECT_EQ(speed.top, 393 - kPenLead);
+        EXPECT_EQ(speed.bottom, 450);
 
         // Left of the first point only the mirrored tails run, downward.
-        const int tailsRight = l.firstPoint - kPenReach;
+        const int tailsRight = l.firstPoint - kPenLead;
         const Extent profileTail = FindExtent(
             frame, kPlotBlack, RECT{0, l.profileAxis + 1, tailsRight, l.profileFoot});
-        EXPECT_NEAR(profileTail.bottom, 198, kPenReach);
-        EXPECT_EQ(FindExtent(frame, kPlotBlack, RECT{0, l.profileTip, tailsRight, l.profileAxis})
+        EXPECT_EQ(profileTail.bottom, 198);
+        EXPECT_EQ(FindExtent(frame, kPlotBlack,
+                             RECT{0, l.profileTip, tailsRight, l.profileAxis - kPenLead})
                       .count,
                   0);
         const Extent speedTail =
             FindExtent(frame, kPlotRed, RECT{0, l.levelLine + 1, tailsRight, l.speedFoot});
-        EXPECT_NEAR(speedTail.bottom, 433, kPenReach);
-        EXPECT_EQ(FindExtent(frame, kPlotRed, RECT{0, l.speedTip, tailsRight, l.levelLine}).count,
+        EXPECT_EQ(speedTail.bottom, 433);
+        EXPECT_EQ(FindExtent(frame, kPlotRed,
+                             RECT{0, l.speedTip, tailsRight, l.levelLine - kPenLead})
+                      .count,
                   0);
         // Row 479 of the profile, past the axes' arrow tips.
         const Extent profileEnd =
             FindExtent(frame, kPlotBlack, RECT{l.mainLastPoint, 0, l.width, l.height});
-        EXPECT_NEAR(profileEnd.top, 140, kPenReach);
+        EXPECT_EQ(profileEnd.top, 140 - kPenLead);
+        EXPECT_LE(profileEnd.bottom, 140 + kPenReach);
         ReleaseFrame(frame);
     }
 }
@@ -308,21 +320,25 @@ TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
     constexpr int kFrameRight = 525;
     for (const Layout& l : {kLayouts[0], kLayouts[2]}) {
         // Left of the curves' first point the frame is the only blue.
-        const RECT left{0, 0, l.firstPoint - 2 * kPenReach, l.height};
+        const RECT left{0, 0, l.firstPoint - 2 * kPenLead, l.height};
         for (const Mark& mark : kMarks) {
             SCOPED_TRACE(mark.scale);
             g_scale = mark.scale;
             Frame frame = PaintFrame(l.width, l.height);
             const Extent box = FindExtent(frame, kPlotBlue, left);
-            EXPECT_NEAR(box.left, kFrameLeft, kPenReach);
-            EXPECT_NEAR(box.top, l.height - mark.top, kPenReach);
-            // x10's frame has its bottom edge on the client area's border.
-            EXPECT_NEAR(box.bottom, std::min(l.height - mark.bottom, l.height - 1), kPenReach);
+            EXPECT_EQ(box.left, kFrameLeft - kPenLead);
+            EXPECT_EQ(box.top, l.height - mark.top - kPenLead);
+            EXPECT_EQ(box.bottom, std::min(l.height - mark.bottom, l.height - 1));
             const int middle = l.height - (mark.top + mark.bottom) / 2;
             const Extent row = FindExtent(frame, kPlotBlue, RECT{0, middle, l.width, middle + 1});
-            EXPECT_NEAR(row.right, kFrameRight, kPenReach);
-            EXPECT_LE(row.count, 4) << "only the two side edges cross the middle row";
-            EXPECT_EQ(PixelAt(frame.plot, kFrameLeft, middle), kPlotBlue);
+            EXPECT_EQ(row.right, kFrameRight);
+            EXPECT_EQ(row.count, 4) << "only the two side edges cross the middle row";
+            // x10's bottom edge lies on the client area's border: half of
+            // it falls outside.
+            const int centre = (kFrameLeft + kFrameRight) / 2;
+            const Extent bottomEdge = FindExtent(
+                frame, kPlotBlue, RECT{centre, box.bottom - 3, centre + 1, box.bottom + 1});
+            EXPECT_EQ(bottomEdge.count, mark.bottom == 0 ? 1 : 2);
             ReleaseFrame(frame);
         }
         g_scale = 3;
@@ -333,7 +349,8 @@ TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
 }
 
 TEST_F(FormationPlot, DiffusionCurveStartsOnItsAxisAndScalesByH45) {
-    const Layout& l = kLayouts[0];
+    // Wide enough that the curve starts right of the blue frame.
+    const Layout& l = kLayouts[2];
     constexpr double kFirstRowsValue = 3.0;
     constexpr double kOtherRowsValue = 1.0;
     for (int frameIndex : {0, 204, 1000, 1996}) {
@@ -346,17 +363,17 @@ TEST_F(FormationPlot, DiffusionCurveStartsOnItsAxisAndScalesByH45) {
             SCOPED_TRACE(testing::Message() << "frame " << frameIndex << " x" << scale);
             g_scale = scale;
             Frame frame = PaintFrame(l.width, l.height);
-            const Extent start =
-                FindExtent(frame, kPlotBlue, RECT{l.firstPoint - 1, 0, l.firstPoint, l.height});
-            EXPECT_GT(start.count, 0);
-            EXPECT_NEAR(start.top, l.diffusionAxis, 2 * kPenReach);
-            EXPECT_NEAR(start.bottom, l.diffusionAxis, kPenReach);
+            // Only the stroke from row 0 to row 1 reaches these two columns.
+            const Extent start = FindExtent(
+                frame, kPlotBlue, RECT{l.firstPoint - kPenLead, 0, l.firstPoint + 1, l.height});
+            EXPECT_EQ(start.top, l.diffusionAxis - kPenLead);
+            EXPECT_EQ(start.bottom, l.diffusionAxis);
             // A value of 1 stands H * scale / 45 above the axis.
             const int level = static_cast<int>(l.diffusionAxis - l.height * scale / 45.0);
             const Extent rest = FindExtent(
                 frame, kPlotBlue, RECT{l.firstPoint + 10, 0, l.diffusionLastPoint - 10, l.height});
-            EXPECT_NEAR(rest.top, level, kPenReach);
-            EXPECT_NEAR(rest.bottom, level, kPenReach);
+            EXPECT_EQ(rest.top, level - kPenLead);
+            EXPECT_EQ(rest.bottom, level);
             ReleaseFrame(frame);
         }
     }

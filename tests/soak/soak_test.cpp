@@ -1,1 +1,814 @@
+// Thousands of random user actions against the real main window: clicks on
+// the buttons of the current screen, stray command ids, bursts of timer
+// ticks, slider moves, scroll messages from other windows, paints and new
+// window sizes, with the program's invariants checked after every message.
+// The run is reproducible: KESTRUM_SOAK_SEED replays a seed, and
+// KESTRUM_SOAK_MESSAGES sets the length of the run.
+#include "app.h"
+#include "gdi_counter.h"
+#include "language.h"
+#include "plots.h"
+#include "screens.h"
+#include "slider_tables.h"
+#include "test_windows.h"
+
+#include <commctrl.h>
+#include <psapi.h>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <deque>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr unsigned long kDefaultSeed = 20240917;
+constexpr long kDefaultMessages = 20000;
+constexpr int kLongestBurst = 600;
+constexpr int kHighestSetPosition = 40;
+constexpr int kScrollCodes = TB_ENDTRACK + 1;
+constexpr SIZE kSmallestClient{640, 480};
+constexpr SIZE kLargestClient{3840, 2160};
+// Sizes of real projectors and screens, tried besides random ones.
+constexpr SIZE kCommonClients[] = {{640, 480},   {800, 600},   {1024, 768}, {1280, 1024},
+                                   {1366, 768},  {1920, 1080}, {2560, 1440}, {3840, 2160}};
+// A new size at most this often: controls keep the places they got when created.
+constexpr long kMessagesBetweenResizes = 300;
+// Each propagation paint pauses 4.5 s; only this many run, without the pauses.
+constexpr int kRealPropagationPaints = 2;
+// Above the memory in use after the first Wave formation: two 3840 x 2160
+// surfaces (the window's and the test's canvas) with room to spare.
+constexpr SIZE_T kMemoryAllowance = SIZE_T{120} << 20;
+constexpr size_t kHistoryLength = 12;
+
+enum Action { Click, UnknownCommand, TimerBurst, SliderScroll, ForeignScroll, Paint, Resize };
+constexpr int kActionCount = Resize + 1;
+const char* const kActionNames[kActionCount] = {
+    "button clicks", "unknown commands", "timer ticks", "slider scrolls",
+    "foreign scrolls", "paints", "resizes"};
+// Relative frequencies. Bursts are rare but long; solves (Wave formation,
+// Reset, Wave propagation) are kept to a modest share of the clicks.
+constexpr double kActionWeights[kActionCount] = {30, 9, 2.5, 22, 7, 24, 1.5};
+
+struct ButtonWeight {
+    int id;
+    double weight;
+};
+// Exit never comes up at random: it ends the program, so it is pressed
+// once, at the end of the run.
+constexpr ButtonWeight kButtonWeights[] = {
+    {ID_START_PAUSE, 4}, {ID_RESET, 0.8},     {ID_MENU, 1.5},   {ID_SCALE_1, 1},
+    {ID_SCALE_5, 1},     {ID_SCALE_10, 1},    {ID_THEORY, 2},   {ID_AUTHORS, 2},
+    {ID_PROPAGATION, 1}, {ID_FORMATION, 3.5}, {ID_EXIT, 0}};
+
+// What the program must be showing, kept by the test from what it sent.
+struct Expected {
+    int screen;
+    int frame;
+    int scale;
+    bool running;
+    double viscosity;
+    double nonlinearity;
+    SIZE panelClient;       // client size when the screen's controls were made
+    SIZE startPauseClient;  // ... and when the Start/Pause button was last made
+};
+
+struct Soak {
+    HWND window = nullptr;
+    unsigned long seed = kDefaultSeed;
+    long messageTarget = kDefaultMessages;
+    std::mt19937 random;
+    Expected expected{};
+    SIZE client{};
+    Canvas canvas{};
+
+    long step = 0;  // messages sent so far; the failing one is printed
+    std::deque<std::string> history;
+    std::string violation;
+
+    long sent[kActionCount] = {};
+    double milliseconds[kActionCount] = {};
+    long clicks[ID_SCALE_10 - ID_START_PAUSE + 1] = {};
+    long canvasPaints = 0;
+    long windowPaints = 0;
+    long realPropagationPaints = 0;
+    long skippedPropagationPaints = 0;
+    long queuedTicksDropped = 0;
+    long ticksAtLastFrame = 0;
+    long scrollsOutsideTable = 0;
+    long visits[ScreenTheory + 1] = {};
+    long resizeStep = 0;
+    SIZE_T memoryBase = 0;
+    SIZE_T memoryPeak = 0;
+};
+
+// ---- Reading the program -------------------------------------------------
+
+SIZE_T ReadPagefileUsage() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+SIZE ReadClientSize(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+bool IsViscosityValue(double value) {
+    return std::find(std::begin(kViscosityTable), std::end(kViscosityTable), value) !=
+           std::end(kViscosityTable);
+}
+
+bool IsNonlinearityValue(double value) {
+    return std::find(std::begin(kNonlinearityTable), std::end(kNonlinearityTable), value) !=
+           std::end(kNonlinearityTable);
+}
+
+const char* ScreenName(int screen) {
+    switch (screen) {
+    case ScreenAuthors: return "authors";
+    case ScreenPropagation: return "propagation";
+    case ScreenFormation: return "formation";
+    case ScreenTitle: return "title";
+    case ScreenTheory: return "theory";
+    }
+    return "unknown";
+}
+
+// ---- The controls each screen must have ----------------------------------
+
+struct ControlSpec {
+    const char* name;
+    HWND* handle;
+    int id;
+    const wchar_t* className;
+    RECT rect;            // client coordinates
+    std::wstring text;    // empty: not compared (trackbars)
+    bool hasProgramFont;
+};
+
+RECT Place(LONG x, LONG y, LONG width, LONG height) {
+    return RECT{x, y, x + width, y + height};
+}
+
+std::vector<ControlSpec> ExpectedControls(const Expected& e) {
+    const LONG r = e.panelClient.cx;
+    const LONG b = e.panelClient.cy;
+    std::vector<ControlSpec> controls;
+    switch (e.screen) {
+    case ScreenTitle: {
+        const LONG column = (r - r / kTitleColumnDivisor - 250) / 2;
+        controls = {
+            {"theory", &g_theoryButton, ID_THEORY, L"Button",
+             Place(column, (b - 150) / 2 + b / 10, 400, 50), kTheoryCaption, true},
+            {"propagation", &g_propagationButton, ID_PROPAGATION, L"Button",
+             Place(column, (b - 50) / 2 + b / 10, 400, 50), kPropagationCaption, true},
+            {"formation", &g_formationButton, ID_FORMATION, L"Button",
+             Place(column, (b + 50) / 2 + b / 10, 400, 50), kFormationCaption, true},
+            {"exit", &g_exitButton, ID_EXIT, L"Button", Place(r - 260, b - 50, 250, 50),
+             kExitCaption, true},
+            {"authors", &g_authorsButton, ID_AUTHORS, L"Button", Place(10, b - 50, 250, 50),
+             kAuthorsCaption, true}};
+        break;
+    }
+    case ScreenAuthors:
+    case ScreenTheory:
+        controls = {{"menu", &g_menuButton, ID_MENU, L"Button", Place(10, b - 50, 250, 50),
+                     kMenuCaption, true}};
+        break;
+    case ScreenPropagation:
+        controls = {{"menu", &g_menuButton, ID_MENU, L"Button", Place(270, b - 50, 250, 50),
+                     kMenuCaption, true}};
+        break;
+    case ScreenFormation: {
+        const LONG startPauseBottom = e.startPauseClient.cy;
+        controls = {
+            {"start/pause", &g_startPauseButton, ID_START_PAUSE, L"Button",
+             Place(10, startPauseBottom - 200, 250, 50),
+             e.running ? kPauseCaption : kStartCaption, true},
+            {"reset", &g_resetButton, ID_RESET, L"Button", Place(10, b - 125, 250, 50),
+             kResetCaption, true},
+            {"menu", &g_menuButton, ID_MENU, L"Button", Place(10, b - 50, 250, 50),
+             kMenuCaption, true},
+            {"x1", &g_scale1Button, ID_SCALE_1, L"Button", Place(270, b - 200, 250, 50),
+             kScale1Caption, true},
+            {"x5", &g_scale5Button, ID_SCALE_5, L"Button", Place(270, b - 125, 250, 50),
+             kScale5Caption, true},
+            {"x10", &g_scale10Button, ID_SCALE_10, L"Button", Place(270, b - 50, 250, 50),
+             kScale10Caption, true},
+            {"V slider", &g_viscositySlider, ID_SLIDER, L"msctls_trackbar32",
+             Place(10, b - 400, 250, 50), L"", false},
+            {"b slider", &g_nonlinearitySlider, ID_SLIDER, L"msctls_trackbar32",
+             Place(10, b - 325, 250, 50), L"", false},
+            {"V label", &g_viscosityLabel, ID_SLIDER_LABEL, L"Static",
+             Place(280, b - 400, 100, 50), FormatViscosityLabel(e.viscosity), true},
+            {"b label", &g_nonlinearityLabel, ID_SLIDER_LABEL, L"Static",
+             Place(280, b - 325, 100, 50), FormatNonlinearityLabel(e.nonlinearity), true}};
+        break;
+    }
+    }
+    return controls;
+}
+
+struct HandleVariable {
+    const char* name;
+    HWND* handle;
+};
+const HandleVariable kHandleVariables[] = {
+    {"g_theoryButton", &g_theoryButton},
+    {"g_propagationButton", &g_propagationButton},
+    {"g_formationButton", &g_formationButton},
+    {"g_exitButton", &g_exitButton},
+    {"g_authorsButton", &g_authorsButton},
+    {"g_startPauseButton", &g_startPauseButton},
+    {"g_resetButton", &g_resetButton},
+    {"g_menuButton", &g_menuButton},
+    {"g_scale1Button", &g_scale1Button},
+    {"g_scale5Button", &g_scale5Button},
+    {"g_scale10Button", &g_scale10Button},
+    {"g_viscositySlider", &g_viscositySlider},
+    {"g_nonlinearitySlider", &g_nonlinearitySlider},
+    {"g_viscosityLabel", &g_viscosityLabel},
+    {"g_nonlinearityLabel", &g_nonlinearityLabel}};
+
+std::string DescribeRect(const RECT& rect) {
+    std::ostringstream out;
+    out << "(" << rect.left << ", " << rect.top << ") " << rect.right - rect.left << "x"
+        << rect.bottom - rect.top;
+    return out.str();
+}
+
+// Exactly the controls of the screen, each once, where and as they were made;
+// the live handle variables are exactly those controls.
+std::string CheckControls(const Soak& soak) {
+    const std::vector<ControlSpec> wanted = ExpectedControls(soak.expected);
+    for (const HandleVariable& variable : kHandleVariables) {
+        const bool expected = std::any_of(wanted.begin(), wanted.end(), [&](const ControlSpec& c) {
+            return c.handle == variable.handle;
+        });
+        if (!expected && *variable.handle != nullptr && IsWindow(*variable.handle)) {
+            return std::string(variable.name) + " is a live window on the " +
+                   ScreenName(soak.expected.screen) + " screen";
+        }
+    }
+    const std::vector<ChildWindow> children = ListChildren(soak.window);
+    if (children.size() != wanted.size()) {
+        std::ostringstream out;
+        out << children.size() << " child windows instead of " << wanted.size() << ":";
+        for (const ChildWindow& child : children) {
+            out << " [" << child.id << " " << Narrow(child.className) << " '"
+                << Narrow(child.text) << "']";
+        }
+        return out.str();
+    }
+    for (const ControlSpec& control : wanted) {
+        const HWND handle = *control.handle;
+        const auto found = std::find_if(children.begin(), children.end(),
+                                        [&](const ChildWindow& c) { return c.handle == handle; });
+        if (handle == nullptr || found == children.end()) {
+            return std::string("the ") + control.name + " control is not a child of the window";
+        }
+        const std::string what = std::string("the ") + control.name + " control ";
+        if (found->id != control.id) {
+            return what + "has the id " + std::to_string(found->id);
+        }
+        if (_wcsicmp(found->className.c_str(), control.className) != 0) {
+            return what + "has the class " + Narrow(found->className);
+        }
+        if (!EqualRect(&found->rect, &control.rect)) {
+            return what + "stands at " + DescribeRect(found->rect) + " instead of " +
+                   DescribeRect(control.rect);
+        }
+        if (!control.text.empty() && found->text != control.text) {
+            return what + "reads '" + Narrow(found->text) + "' instead of '" +
+                   Narrow(control.text) + "'";
+        }
+        if (control.hasProgramFont &&
+            reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)) != g_font) {
+            return what + "lacks the program's font";
+        }
+    }
+    return {};
+}
+
+std::string CheckInvariants(Soak& soak) {
+    const Expected& e = soak.expected;
+    std::ostringstream out;
+    if (g_frame < 0 || g_frame > kLastFrame || g_frame % kFrameAdvance != 0) {
+        out << "g_frame is " << g_frame;
+    } else if (g_screen < ScreenAuthors || g_screen > ScreenTheory) {
+        out << "g_screen is " << g_screen;
+    } else if (g_scale != 1 && g_scale != 5 && g_scale != 10) {
+        out << "g_scale is " << g_scale;
+    } else if (!IsViscosityValue(g_viscosity)) {
+        out << "g_viscosity " << g_viscosity << " is not in the V table";
+    } else if (!IsNonlinearityValue(g_nonlinearity)) {
+        out << "g_nonlinearity " << g_nonlinearity << " is not in the b table";
+    } else if (g_screen != e.screen) {
+        out << "the " << ScreenName(g_screen) << " screen is up instead of the "
+            << ScreenName(e.screen) << " screen";
+    } else if (g_frame != e.frame) {
+        out << "g_frame is " << g_frame << " instead of " << e.frame;
+    } else if (g_scale != e.scale) {
+        out << "g_scale is " << g_scale << " instead of " << e.scale;
+    } else if (g_viscosity != e.viscosity || g_nonlinearity != e.nonlinearity) {
+        out << "V, b are " << g_viscosity << ", " << g_nonlinearity << " instead of "
+            << e.viscosity << ", " << e.nonlinearity;
+    } else if (e.screen == ScreenFormation && g_running != e.running) {
+        out << "g_running is " << g_running << " instead of " << e.running;
+    } else if (GdiFailedDeletions() != 0) {
+        out << GdiFailedDeletions() << " GDI deletions failed";
+    }
+    if (!out.str().empty()) {
+        return out.str();
+    }
+    const std::string controls = CheckControls(soak);
+    if (!controls.empty()) {
+        return controls;
+    }
+    const SIZE_T memory = ReadPagefileUsage();
+    soak.memoryPeak = std::max(soak.memoryPeak, memory);
+    if (soak.memoryBase != 0 && memory > soak.memoryBase + kMemoryAllowance) {
+        out << "memory in use is " << (memory >> 20) << " MiB, "
+            << ((memory - soak.memoryBase) >> 20) << " MiB above the first Wave formation";
+    }
+    return out.str();
+}
+
+// ---- Sending -------------------------------------------------------------
+
+// Handles what the message left queued. The window's paints are dropped
+// (the test paints on purpose), and so are the real ticks of the animation
+// timer, so that a seed replays the same run whatever the machine's speed;
+// a real tick is still checked to come only while the animation runs.
+void Settle(Soak& soak) {
+    ValidateRect(soak.window, nullptr);
+    if (g_screen == ScreenPropagation) {
+        return;  // its paint would block for 4.5 s
+    }
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            soak.violation = "the program posted the quit message";
+            return;
+        }
+        if (message.hwnd == soak.window && message.message == WM_TIMER) {
+            ++soak.queuedTicksDropped;
+            if (g_screen != ScreenFormation || !g_running) {
+                soak.violation = std::string("the animation timer ticks on the ") +
+                                 ScreenName(g_screen) + " screen while not running";
+                return;
+            }
+            continue;
+        }
+        if (message.hwnd == soak.window && message.message == WM_PAINT) {
+            ValidateRect(soak.window, nullptr);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Sends one message through `send`, settles the queue and checks the
+// invariants; false with soak.violation set at the first broken one.
+template <typename Send>
+bool SendChecked(Soak& soak, Action action, const std::string& description, Send send) {
+    ++soak.step;
+    ++soak.sent[action];
+    soak.history.push_back("#" + std::to_string(soak.step) + " " + description + " [on " +
+                           ScreenName(g_screen) + "]");
+    if (soak.history.size() > kHistoryLength) {
+        soak.history.pop_front();
+    }
+    const auto start = std::chrono::steady_clock::now();
+    send();
+    Settle(soak);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    soak.milliseconds[action] += ms;
+    if (action == Paint || action == Click) { static FILE* f = std::fopen("Z:\\tmp\\soakprof.txt", "w"); std::fprintf(f, "%d %d %ld %ld %.1f %s\n", int(action), g_screen, soak.client.cx, soak.client.cy, ms, description.c_str()); std::fflush(f); }
+    if (!soak.violation.empty()) {
+        return false;
+    }
+    soak.violation = CheckInvariants(soak);
+    return soak.violation.empty();
+}
+
+template <typename Item>
+const Item& PickWeighted(Soak& soak, const std::vector<Item>& items,
+                         const std::vector<double>& weights) {
+    std::discrete_distribution<size_t> pick(weights.begin(), weights.end());
+    return items[pick(soak.random)];
+}
+
+int Uniform(Soak& soak, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(soak.random);
+}
+
+bool Chance(Soak& soak, double probability) {
+    return std::bernoulli_distribution(probability)(soak.random);
+}
+
+// The buttons a user can press now: those whose handle variable holds a
+// live window. Exit is left out.
+std::vector<HWND> PressableButtons(std::vector<double>& weights) {
+    std::vector<HWND> buttons;
+    weights.clear();
+    for (const ButtonWeight& b : kButtonWeights) {
+        for (const HandleVariable& variable : kHandleVariables) {
+            HWND handle = *variable.handle;
+            if (handle != nullptr && IsWindow(handle) && GetDlgCtrlID(handle) == b.id &&
+                b.weight > 0) {
+                buttons.push_back(handle);
+                weights.push_back(b.weight);
+            }
+        }
+    }
+    return buttons;
+}
+
+// How the command changes what the program must show.
+void ExpectCommand(Soak& soak, int id) {
+    Expected& e = soak.expected;
+    const int before = e.screen;
+    switch (id) {
+    case ID_START_PAUSE:
+        if (e.screen == ScreenFormation) {
+            e.running = !e.running;
+            e.startPauseClient = soak.client;
+        }
+        break;
+    case ID_RESET:
+        e.frame = 0;
+        e.running = false;
+        e.startPauseClient = soak.client;
+        break;
+    case ID_AUTHORS: e.screen = ScreenAuthors; break;
+    case ID_PROPAGATION: e.screen = ScreenPropagation; break;
+    case ID_FORMATION:
+        e.screen = ScreenFormation;
+        e.running = false;
+        e.startPauseClient = soak.client;
+        break;
+    case ID_MENU: e.screen = ScreenTitle; break;
+    case ID_THEORY: e.screen = ScreenTheory; break;
+    case ID_SCALE_1: e.scale = 1; break;
+    case ID_SCALE_5: e.scale = 5; break;
+    case ID_SCALE_10: e.scale = 10; break;
+    }
+    if (e.screen != before) {
+        e.panelClient = soak.client;
+        ++soak.visits[e.screen];
+    }
+}
+
+bool PressButton(Soak& soak, HWND button) {
+    const int id = GetDlgCtrlID(button);
+    const std::string description =
+        "WM_COMMAND " + std::to_string(id) + " from the '" + Narrow(WindowText(button)) + "' button";
+    ++soak.clicks[id - ID_START_PAUSE];
+    const bool ok = SendChecked(soak, Click, description, [&] {
+        SendMessageW(soak.window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        ExpectCommand(soak, id);
+    });
+    if (id == ID_FORMATION && soak.memoryBase == 0) {
+        soak.memoryBase = ReadPagefileUsage();
+    }
+    return ok;
+}
+
+bool ClickRandomButton(Soak& soak) {
+    std::vector<double> weights;
+    const std::vector<HWND> buttons = PressableButtons(weights);
+    if (buttons.empty()) {
+        soak.violation = "no button to press";
+        return false;
+    }
+    return PressButton(soak, PickWeighted(soak, buttons, weights));
+}
+
+bool IsCommandId(int id) {
+    return std::any_of(std::begin(kButtonWeights), std::end(kButtonWeights),
+                       [id](const ButtonWeight& b) { return b.id == id; });
+}
+
+bool SendUnknownCommand(Soak& soak) {
+    int id = 0;
+    switch (Uniform(soak, 0, 3)) {
+    case 0: id = 1003; break;
+    case 1: id = 1008; break;
+    case 2: id = Uniform(soak, 990, 1220); break;  // around the table's ids
+    default: id = Uniform(soak, 0, 0xFFFF); break;
+    }
+    if (IsCommandId(id)) {
+        id = 1003;
+    }
+    const WORD code = Chance(soak, 0.8) ? BN_CLICKED : static_cast<WORD>(Uniform(soak, 0, 0xFFFF));
+    return SendChecked(soak, UnknownCommand,
+                       "WM_COMMAND with the unknown id " + std::to_string(id) + ", code " +
+                           std::to_string(code),
+                       [&] { SendMessageW(soak.window, WM_COMMAND, MAKEWPARAM(id, code), 0); });
+}
+
+bool SendTimerBurst(Soak& soak) {
+    // Mostly short bursts, now and then one long enough for a whole run.
+    const double kind = std::uniform_real_distribution<double>(0, 1)(soak.random);
+    const int length = kind < 0.7 ? Uniform(soak, 1, 8)
+                       : kind < 0.9 ? Uniform(soak, 9, 100)
+                                    : Uniform(soak, 101, kLongestBurst);
+    for (int tick = 1; tick <= length; ++tick) {
+        const int before = g_frame;
+        const std::string description =
+            "WM_TIMER " + std::to_string(tick) + " of " + std::to_string(length) +
+            " at frame " + std::to_string(before);
+        if (before == kLastFrame) {
+            ++soak.ticksAtLastFrame;
+        }
+        const bool ok = SendChecked(soak, TimerBurst, description, [&] {
+            SendMessageW(soak.window, WM_TIMER, ANIMATION_TIMER_ID, 0);
+            // At the last frame the counter may do anything but pass it.
+            soak.expected.frame = before == kLastFrame ? g_frame : before + kFrameAdvance;
+        });
+        if (!ok) return false;
+    }
+    return true;
+}
+
+bool SendSliderScroll(Soak& soak) {
+    const bool viscosity = Chance(soak, 0.5);
+    HWND slider = viscosity ? g_viscositySlider : g_nonlinearitySlider;
+    const int requested = Uniform(soak, 0, kHighestSetPosition);
+    const WORD code = static_cast<WORD>(Uniform(soak, 0, kScrollCodes - 1));
+    int position = 0;
+    std::ostringstream description;
+    description << "WM_HSCROLL code " << code << " from the " << (viscosity ? "V" : "b")
+                << " slider after TBM_SETPOS " << requested;
+    return SendChecked(soak, SliderScroll, description.str(), [&] {
+        SendMessageW(slider, TBM_SETPOS, TRUE, requested);
+        position = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+        const bool tracking = code == TB_THUMBTRACK || code == TB_THUMBPOSITION;
+        SendMessageW(soak.window, WM_HSCROLL, MAKEWPARAM(code, tracking ? position : 0),
+                     reinterpret_cast<LPARAM>(slider));
+        Expected& e = soak.expected;
+        if (viscosity && position >= 0 && position < kViscosityPositions) {
+            e.viscosity = kViscosityTable[position];
+        } else if (!viscosity && position >= 0 && position < kNonlinearityPositions) {
+            e.nonlinearity = kNonlinearityTable[position];
+        } else {
+            ++soak.scrollsOutsideTable;
+        }
+    });
+}
+
+bool SendForeignScroll(Soak& soak) {
+    std::vector<double> weights;
+    const std::vector<HWND> buttons = PressableButtons(weights);
+    HWND source = nullptr;
+    std::string name;
+    switch (Uniform(soak, 0, 3)) {
+    case 0: name = "no window"; break;
+    case 1: source = soak.window; name = "the main window"; break;
+    case 2:
+        source = buttons.empty() ? nullptr : buttons[Uniform(soak, 0, int(buttons.size()) - 1)];
+        name = "a button";
+        break;
+    default:
+        source = Chance(soak, 0.5) ? g_viscosityLabel : g_nonlinearityLabel;
+        name = source != nullptr ? "a slider label" : "no window";
+        break;
+    }
+    const WORD code = static_cast<WORD>(Uniform(soak, 0, kScrollCodes - 1));
+    return SendChecked(soak, ForeignScroll,
+                       "WM_HSCROLL code " + std::to_string(code) + " from " + name, [&] {
+                           SendMessageW(soak.window, WM_HSCROLL, MAKEWPARAM(code, 0),
+                                        reinterpret_cast<LPARAM>(source));
+                       });
+}
+
+Canvas& CanvasOfClientSize(Soak& soak) {
+    if (soak.canvas.width != soak.client.cx || soak.canvas.height != soak.client.cy) {
+        if (soak.canvas.dc != nullptr) {
+            DestroyCanvas(soak.canvas);
+        }
+        soak.canvas = CreateCanvas(soak.client.cx, soak.client.cy, RGB(0, 255, 0));
+    }
+    return soak.canvas;
+}
+
+// Runs a paint; no GDI object it counts may outlive it.
+template <typename PaintCall>
+void CountedPaint(Soak& soak, PaintCall paint) {
+    const long outstanding = GdiObjectsOutstanding();
+    paint();
+    if (GdiObjectsOutstanding() != outstanding) {
+        soak.violation = "the paint of the " + std::string(ScreenName(g_screen)) + " screen left " +
+                         std::to_string(GdiObjectsOutstanding() - outstanding) + " GDI objects";
+    }
+}
+
+bool PaintCurrentScreen(Soak& soak) {
+    const int screen = g_screen;
+    if (screen == ScreenPropagation) {
+        if (soak.realPropagationPaints >= kRealPropagationPaints) {
+            ++soak.skippedPropagationPaints;
+            return true;
+        }
+        ++soak.realPropagationPaints;
+        Canvas& canvas = CanvasOfClientSize(soak);
+        return SendChecked(soak, Paint, "propagation plot without pauses", [&] {
+            CountedPaint(soak, [&] {
+                RECT area{0, 0, canvas.width, canvas.height};
+                FillRect(canvas.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                DrawPropagation(canvas.dc, soak.window, nullptr);
+            });
+        });
+    }
+    if (Chance(soak, 0.5)) {
+        ++soak.windowPaints;
+        return SendChecked(soak, Paint, "WM_PAINT after InvalidateRect", [&] {
+            InvalidateRect(soak.window, nullptr, TRUE);
+            CountedPaint(soak, [&] { UpdateWindow(soak.window); });
+        });
+    }
+    // As WM_PAINT does it, or stretched to the client area instead of the desktop.
+    RECT area;
+    const bool desktop = Chance(soak, 0.75);
+    if (desktop) {
+        GetWindowRect(GetDesktopWindow(), &area);
+    } else {
+        area = RECT{0, 0, soak.client.cx, soak.client.cy};
+    }
+    ++soak.canvasPaints;
+    Canvas& canvas = CanvasOfClientSize(soak);
+    return SendChecked(soak, Paint,
+                       std::string("PaintScreen into a memory context, ") +
+                           (desktop ? "desktop" : "client") + " rectangle " +
+                           DescribeRect(area),
+                       [&] { CountedPaint(soak, [&] { PaintScreen(canvas.dc, soak.window, area); }); });
+}
+
+bool ResizeWindow(Soak& soak) {
+    SIZE size;
+    if (Chance(soak, 0.3)) {
+        size = kCommonClients[Uniform(soak, 0, int(std::size(kCommonClients)) - 1)];
+    } else {
+        size = SIZE{Uniform(soak, kSmallestClient.cx, kLargestClient.cx),
+                    Uniform(soak, kSmallestClient.cy, kLargestClient.cy)};
+    }
+    soak.resizeStep = soak.step + 1;
+    return SendChecked(soak, Resize,
+                       "client size " + std::to_string(size.cx) + "x" + std::to_string(size.cy),
+                       [&] {
+                           ResizeClientArea(soak.window, size.cx, size.cy);
+                           soak.client = ReadClientSize(soak.window);
+                       });
+}
+
+bool RunRandomAction(Soak& soak) {
+    std::discrete_distribution<int> pick(std::begin(kActionWeights), std::end(kActionWeights));
+    Action action = static_cast<Action>(pick(soak.random));
+    if (action == Resize && soak.step - soak.resizeStep < kMessagesBetweenResizes) {
+        action = Paint;
+    }
+    if (action == SliderScroll && g_screen != ScreenFormation) {
+        action = ForeignScroll;
+    }
+    switch (action) {
+    case Click: return ClickRandomButton(soak);
+    case UnknownCommand: return SendUnknownCommand(soak);
+    case TimerBurst: return SendTimerBurst(soak);
+    case SliderScroll: return SendSliderScroll(soak);
+    case ForeignScroll: return SendForeignScroll(soak);
+    case Paint: return PaintCurrentScreen(soak);
+    case Resize: return ResizeWindow(soak);
+    }
+    return true;
+}
+
+// Back to the title screen and Exit, as a user ends the lecture.
+bool PressExit(Soak& soak) {
+    if (g_screen != ScreenTitle && !PressButton(soak, g_menuButton)) {
+        return false;
+    }
+    HWND exit = g_exitButton;
+    ++soak.step;
+    ++soak.sent[Click];
+    soak.history.push_back("#" + std::to_string(soak.step) + " WM_COMMAND 1009 from Exit");
+    SendMessageW(soak.window, WM_COMMAND, MAKEWPARAM(ID_EXIT, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(exit));
+    MSG quit;
+    if (IsWindow(soak.window)) {
+        soak.violation = "the main window outlived Exit";
+    } else if (!PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) || quit.wParam != 0) {
+        soak.violation = "Exit posted no quit message with code 0";
+    }
+    soak.window = nullptr;
+    return soak.violation.empty();
+}
+
+unsigned long ReadSeed() {
+    const char* text = std::getenv("KESTRUM_SOAK_SEED");
+    return text != nullptr && *text != '\0' ? std::strtoul(text, nullptr, 0) : kDefaultSeed;
+}
+
+long ReadMessageTarget() {
+    const char* text = std::getenv("KESTRUM_SOAK_MESSAGES");
+    const long target = text != nullptr ? std::strtol(text, nullptr, 0) : 0;
+    return target > 0 ? target : kDefaultMessages;
+}
+
+std::string DescribeFailure(const Soak& soak) {
+    std::ostringstream out;
+    out << "soak seed " << soak.seed << ", message " << soak.step << ": " << soak.violation
+        << "\nreplay with KESTRUM_SOAK_SEED=" << soak.seed << "; the last messages:";
+    for (const std::string& line : soak.history) {
+        out << "\n  " << line;
+    }
+    return out.str();
+}
+
+void PrintSummary(const Soak& soak, double seconds) {
+    std::printf("soak seed %lu: %ld messages in %.1f s\n", soak.seed, soak.step, seconds);
+    for (int action = 0; action < kActionCount; ++action) {
+        std::printf("  %-17s %7ld  %8.0f ms\n", kActionNames[action], soak.sent[action],
+                    soak.milliseconds[action]);
+    }
+    std::printf("  clicks by id:");
+    for (int id = ID_START_PAUSE; id <= ID_SCALE_10; ++id) {
+        if (soak.clicks[id - ID_START_PAUSE] != 0) {
+            std::printf(" %d:%ld", id, soak.clicks[id - ID_START_PAUSE]);
+        }
+    }
+    std::printf("\n  visits: authors %ld, propagation %ld, formation %ld, title %ld, theory %ld\n",
+                soak.visits[ScreenAuthors], soak.visits[ScreenPropagation],
+                soak.visits[ScreenFormation], soak.visits[ScreenTitle],
+                soak.visits[ScreenTheory]);
+    std::printf("  paints: %ld into memory, %ld WM_PAINT, %ld propagation without pauses, "
+                "%ld propagation skipped\n",
+                soak.canvasPaints, soak.windowPaints, soak.realPropagationPaints,
+                soak.skippedPropagationPaints);
+    std::printf("  ticks at the last frame %ld, real ticks dropped %ld, slider positions "
+                "outside the table %ld\n",
+                soak.ticksAtLastFrame, soak.queuedTicksDropped, soak.scrollsOutsideTable);
+    std::printf("  memory: %zu MiB after the first Wave formation, peak %zu MiB\n",
+                soak.memoryBase >> 20, soak.memoryPeak >> 20);
+    std::fflush(stdout);
+}
+
+TEST(Soak, RandomUserActionsKeepEveryInvariant) {
+    Soak soak;
+    soak.seed = ReadSeed();
+    soak.messageTarget = ReadMessageTarget();
+    soak.random.seed(static_cast<std::mt19937::result_type>(soak.seed));
+    std::printf("soak seed %lu, %ld messages\n", soak.seed, soak.messageTarget);
+    std::fflush(stdout);
+
+    InstallGdiCounter();
+    soak.window = CreateProgramWindow();
+    ASSERT_NE(soak.window, nullptr);
+    soak.client = ReadClientSize(soak.window);
+    soak.expected = Expected{g_screen,       g_frame,    g_scale,     g_running,
+                             g_viscosity,    g_nonlinearity, soak.client, soak.client};
+    ASSERT_EQ(g_screen, ScreenTitle);
+    soak.visits[ScreenTitle] = 1;
+    soak.violation = CheckInvariants(soak);
+    ASSERT_TRUE(soak.violation.empty()) << DescribeFailure(soak);
+
+    const auto start = std::chrono::steady_clock::now();
+    while (soak.step < soak.messageTarget) {
+        if (!RunRandomAction(soak)) {
+            ValidateRect(soak.window, nullptr);
+            FAIL() << DescribeFailure(soak);
+        }
+    }
+    const bool exited = PressExit(soak);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (soak.canvas.dc != nullptr) {
+        DestroyCanvas(soak.canvas);
+    }
+    PrintSummary(soak, seconds);
+    ASSERT_TRUE(exited) << DescribeFailure(soak);
+    EXPECT_GE(soak.step, soak.messageTarget);
+    RecordProperty("Seed", std::to_string(soak.seed));
+    RecordProperty("Messages", static_cast<int>(soak.step));
+}
+
+}  // namespace

@@ -19,6 +19,11 @@ HWND CreateProgramWindow() {
     PrepareProgramState();
     static const ATOM registered = RegisterMainWindowClass(g_instance);
     EXPECT_NE(registered, 0);
+    // A destroyed window takes its menu bar with it; the program has only
+    // one window, a test may create several.
+    if (!IsMenu(g_menuBar)) {
+        g_menuBar = CreateMenu();
+    }
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     HWND window = CreateMainWindow(g_instance, ComputeMainWindowSize(desktop));

@@ -87,3 +87,5 @@ add_custom_target(dist
           $<TARGET_FILE:kestrum-en> $<TARGET_FILE:kestrum-ru>
   DEPENDS kestrum-en kestrum-ru
   VERBATIM)
+
+include(tests/bench/CMakeLists-windows.cmake)

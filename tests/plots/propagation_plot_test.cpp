@@ -47,22 +47,25 @@ constexpr Layout kLayouts[] = {
     {1920, 1080, {308, 462, 617, 771}, {238, 476, 714, 952, 1191, 1429, 1667, 1905}},
 };
 
-// What the pause hook sees: the canvas being painted and its state after
-// each stage, as a hash.
+// What the pause hook sees: the canvas being painted, the width of the
+// client area on it, and the client area's state after each stage, as a hash.
 const Canvas* s_watched = nullptr;
+int s_clientWidth = 0;
 std::vector<uint64_t> s_stageHashes;
 
-uint64_t HashCanvas(const Canvas& canvas) {
+uint64_t HashClientArea(const Canvas& canvas, int width) {
     GdiFlush();
     uint64_t hash = 1469598103934665603ull;
-    for (int i = 0; i < canvas.width * canvas.height; ++i) {
-        hash = (hash ^ canvas.pixels[i]) * 1099511628211ull;
+    for (int y = 0; y < canvas.height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            hash = (hash ^ canvas.pixels[y * canvas.width + x]) * 1099511628211ull;
+        }
     }
     return hash;
 }
 
 void RecordStage() {
-    s_stageHashes.push_back(s_watched != nullptr ? HashCanvas(*s_watched) : 0);
+    s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
 }
 
 HWND CreateClient(int width, int height) {
@@ -75,10 +78,12 @@ HWND CreateClient(int width, int height) {
 }
 
 // Paints the whole animation into a fresh canvas, recording every stage.
-Canvas PaintAnimation(int width, int height) {
+// A canvas wider than the client area shows what is drawn beyond it.
+Canvas PaintAnimation(int width, int height, int canvasWidth = 0) {
     HWND window = CreateClient(width, height);
-    Canvas canvas = CreateCanvas(width, height, kUnpainted);
+    Canvas canvas = CreateCanvas(std::max(width, canvasWidth), height, kUnpainted);
     s_watched = &canvas;
+    s_clientWidth = width;
     s_stageHashes.clear();
     DrawPropagation(canvas.dc, window, RecordStage);
     s_watched = nullptr;
@@ -87,8 +92,9 @@ Canvas PaintAnimation(int width, int height) {
     return canvas;
 }
 
-bool RowIs(const Canvas& canvas, int y, COLORREF colour) {
-    for (int x = 0; x < canvas.width; ++x) {
+// Whether the first `width` pixels of row y (all of it for 0) have this colour.
+bool RowIs(const Canvas& canvas, int y, COLORREF colour, int width = 0) {
+    for (int x = 0; x < (width > 0 ? width : canvas.width); ++x) {
         if (PixelAt(canvas, x, y) != colour) return false;
     }
     return true;
@@ -137,8 +143,8 @@ TEST_F(PropagationPlot, FillsWhiteAndDrawsTheWaveAroundFourBaselines) {
         }
         // The first stages show the initial sine, amplitude 1.
         const int first = l.baselines[0];
-        const auto rows =
-            FindCurveRows(canvas, first - amplitude - kRowProbe, first + amplitude + kRowProbe, first);
+        const auto rows = FindCurveRows(canvas, first - amplitude - kRowProbe,
+                                        first + amplitude + kRowProbe, first);
         EXPECT_NEAR(rows.first, first - amplitude, kRowTolerance);
         EXPECT_NEAR(rows.second, first + amplitude, kRowTolerance);
         DestroyCanvas(canvas);
@@ -198,9 +204,11 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
             }
         }
     }
+    // Room right of the client area, where a curve that failed to stop would go.
+    constexpr int kOverhang = 200;
     for (const Layout& l : kLayouts) {
         SCOPED_TRACE(l.width);
-        Canvas canvas = PaintAnimation(l.width, l.height);
+        Canvas canvas = PaintAnimation(l.width, l.height, l.width + kOverhang);
 
         // 45 pauses; stages past the right edge draw nothing visible.
         ASSERT_EQ(static_cast<int>(s_stageHashes.size()), kStages);
@@ -214,8 +222,10 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
             SCOPED_TRACE(baseline);
             const int up = static_cast<int>(baseline - l.height * kStageLevel * 0.0625);
             const int down = static_cast<int>(baseline + l.height * kStageLevel * 0.0625);
-            EXPECT_TRUE(RowIs(canvas, static_cast<int>(baseline - l.height * kOtherLevel * 0.0625), kWhite));
-            EXPECT_TRUE(RowIs(canvas, static_cast<int>(baseline + l.height * kOtherLevel * 0.0625), kWhite));
+            const int strayUp = static_cast<int>(baseline - l.height * kOtherLevel * 0.0625);
+            const int strayDown = static_cast<int>(baseline + l.height * kOtherLevel * 0.0625);
+            EXPECT_TRUE(RowIs(canvas, strayUp, kWhite, l.width));
+            EXPECT_TRUE(RowIs(canvas, strayDown, kWhite, l.width));
             // Joints: the first move off the baseline, then one per stage end.
             std::vector<int> joints;
             for (int x = 0; x < l.width; ++x) {
@@ -234,12 +244,21 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
                 EXPECT_EQ(PixelAt(canvas, x, above ? up : down), kLine) << "stage " << stage;
                 EXPECT_EQ(PixelAt(canvas, x, above ? down : up), kWhite) << "stage " << stage;
             }
+            // The ninth stage stops one column past the client area; the
+            // later stages of baselines 3 and 4 each add their one point there.
+            int rightmost = -1;
+            for (int x = 0; x < canvas.width; ++x) {
+                for (int y = up; y <= down; ++y) {
+                    if (y != baseline && PixelAt(canvas, x, y) == kLine) rightmost = x;
+                }
+            }
+            EXPECT_EQ(rightmost, baseline >= l.baselines[2] ? l.width : l.width - 1);
         }
         DestroyCanvas(canvas);
     }
 }
 
-TEST_F(PropagationPlot, PaintTakesItsFortyFivePauses) {
+TEST_F(PropagationPlot, PaintLastsAtLeastItsFortyFivePauses) {
     HWND window = CreateClient(320, 240);
     Canvas canvas = CreateCanvas(320, 240, kUnpainted);
     const auto start = std::chrono::steady_clock::now();

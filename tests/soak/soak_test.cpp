@@ -55,10 +55,10 @@ constexpr int kActionCount = Resize + 1;
 const char* const kActionNames[kActionCount] = {
     "button clicks", "unknown commands", "timer ticks", "slider scrolls",
     "foreign scrolls", "paints", "resizes"};
-// Relative frequencies. Bursts are rare but long; solves (Wave formation,
-// Reset, Wave propagation) are kept to a modest share of the clicks.
-// A formation frame at 3840 x 2160 costs about 0.3 s under Wine, so paints
-// and large sizes are kept rarer than a user's clicks.
+// Relative frequencies. Bursts are rare but long. A formation frame at
+// 3840 x 2160 costs about 0.3 s under Wine, so paints are rarer than clicks,
+// and among the clicks the solving ones (Wave formation, Reset, Wave
+// propagation) have a modest share.
 constexpr double kActionWeights[kActionCount] = {30, 9, 2.5, 22, 7, 9, 1.5};
 
 struct ButtonWeight {
@@ -374,7 +374,8 @@ void Settle(Soak& soak) {
             ++soak.queuedTicksDropped;
             if (g_screen != ScreenFormation || !g_running) {
                 soak.violation = std::string("the animation timer ticks on the ") +
-                                 ScreenName(g_screen) + " screen while not running";
+                                 ScreenName(g_screen) + " screen" +
+                                 (g_running ? "" : " with the animation stopped");
                 return;
             }
             continue;
@@ -426,19 +427,25 @@ bool Chance(Soak& soak, double probability) {
     return std::bernoulli_distribution(probability)(soak.random);
 }
 
+double ButtonWeightOf(int id) {
+    for (const ButtonWeight& button : kButtonWeights) {
+        if (button.id == id) return button.weight;
+    }
+    return 0;
+}
+
 // The buttons a user can press now: those whose handle variable holds a
 // live window. Exit is left out.
 std::vector<HWND> PressableButtons(std::vector<double>& weights) {
     std::vector<HWND> buttons;
     weights.clear();
-    for (const ButtonWeight& b : kButtonWeights) {
-        for (const HandleVariable& variable : kHandleVariables) {
-            HWND handle = *variable.handle;
-            if (handle != nullptr && IsWindow(handle) && GetDlgCtrlID(handle) == b.id &&
-                b.weight > 0) {
-                buttons.push_back(handle);
-                weights.push_back(b.weight);
-            }
+    for (const HandleVariable& variable : kHandleVariables) {
+        const HWND handle = *variable.handle;
+        if (handle == nullptr || !IsWindow(handle)) continue;
+        const double weight = ButtonWeightOf(GetDlgCtrlID(handle));
+        if (weight > 0) {
+            buttons.push_back(handle);
+            weights.push_back(weight);
         }
     }
     return buttons;
@@ -507,7 +514,7 @@ bool ClickRandomButton(Soak& soak) {
 
 bool IsCommandId(int id) {
     return std::any_of(std::begin(kButtonWeights), std::end(kButtonWeights),
-                       [id](const ButtonWeight& b) { return b.id == id; });
+                       [id](const ButtonWeight& button) { return button.id == id; });
 }
 
 bool SendUnknownCommand(Soak& soak) {
@@ -522,10 +529,19 @@ bool SendUnknownCommand(Soak& soak) {
         id = 1003;
     }
     const WORD code = Chance(soak, 0.8) ? BN_CLICKED : static_cast<WORD>(Uniform(soak, 0, 0xFFFF));
+    // Now and then from a real button, as if a control had the wrong id.
+    std::vector<double> weights;
+    const std::vector<HWND> buttons = PressableButtons(weights);
+    const HWND source = Chance(soak, 0.3) && !buttons.empty()
+                            ? buttons[Uniform(soak, 0, int(buttons.size()) - 1)]
+                            : nullptr;
     return SendChecked(soak, UnknownCommand,
                        "WM_COMMAND with the unknown id " + std::to_string(id) + ", code " +
-                           std::to_string(code),
-                       [&] { SendMessageW(soak.window, WM_COMMAND, MAKEWPARAM(id, code), 0); });
+                           std::to_string(code) + (source != nullptr ? ", from a button" : ""),
+                       [&] {
+                           SendMessageW(soak.window, WM_COMMAND, MAKEWPARAM(id, code),
+                                        reinterpret_cast<LPARAM>(source));
+                       });
 }
 
 bool SendTimerBurst(Soak& soak) {
@@ -799,7 +815,14 @@ TEST(Soak, RandomUserActionsKeepEveryInvariant) {
     ASSERT_TRUE(soak.violation.empty()) << DescribeFailure(soak);
 
     const auto start = std::chrono::steady_clock::now();
+    constexpr long kProgressEvery = 5000;
+    long nextProgress = kProgressEvery;
     while (soak.step < soak.messageTarget) {
+        if (soak.step >= nextProgress) {
+            std::printf("soak: %ld messages\n", soak.step);
+            std::fflush(stdout);
+            nextProgress += kProgressEvery;
+        }
         if (!RunRandomAction(soak)) {
             ValidateRect(soak.window, nullptr);
             FAIL() << DescribeFailure(soak);

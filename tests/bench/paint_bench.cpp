@@ -1,0 +1,124 @@
+// What one paint costs: PaintFormation and the stretched title picture
+// into a memory context, against one BitBlt of the same size, the least a
+// paint of that size can cost. Prints the median of repeated runs, in ms.
+#include "app.h"
+#include "commands.h"
+#include "plots.h"
+#include "resource_ids.h"
+#include "screens.h"
+#include "test_windows.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kWarmUpRuns = 3;
+constexpr int kTimedRuns = 30;
+// A frame in mid-evolution, magnified, as the animation shows it.
+constexpr int kBenchFrame = 1000;
+constexpr int kBenchScale = 5;
+
+struct Size {
+    int width;
+    int height;
+};
+
+constexpr Size kSizes[] = {{1366, 768}, {1920, 1080}, {3840, 2160}};
+
+// The context, window and size one timed operation works on.
+struct Target {
+    HWND window;
+    Canvas canvas;
+    Canvas source;
+    RECT client;
+};
+
+double ReadMilliseconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Median time of one call of `operation`, GDI's batch flushed inside the timing.
+double MeasureMedian(void (*operation)(const Target&), const Target& target) {
+    for (int run = 0; run < kWarmUpRuns; ++run) {
+        operation(target);
+        GdiFlush();
+    }
+    std::vector<double> times;
+    for (int run = 0; run < kTimedRuns; ++run) {
+        const double start = ReadMilliseconds();
+        operation(target);
+        GdiFlush();
+        times.push_back(ReadMilliseconds() - start);
+    }
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
+void PaintFormationOnce(const Target& target) {
+    PaintFormation(target.canvas.dc, target.window);
+}
+
+void CopyOnce(const Target& target) {
+    BitBlt(target.canvas.dc, 0, 0, target.client.right, target.client.bottom, target.source.dc,
+           0, 0, SRCCOPY);
+}
+
+void DrawTitleOnce(const Target& target) {
+    DrawPicture(target.canvas.dc, IDB_TITLE, target.client);
+}
+
+// The formation plot's own background, which every frame loads and scales.
+void DrawBackgroundOnce(const Target& target) {
+    DrawPicture(target.canvas.dc, IDB_FORMATION_BACKGROUND, target.client);
+}
+
+}  // namespace
+
+int main() {
+    PrepareProgramState();
+    RebuildTermFields();
+    g_frame = kBenchFrame;
+    g_scale = kBenchScale;
+
+    std::printf("Paint costs in ms, median of %d runs after %d warm-up runs; a memory\n"
+                "context (32-bit DIB section) as the target; ratio = paint / BitBlt;\n"
+                "background = the formation frame's picture alone, lines = the rest.\n\n",
+                kTimedRuns, kWarmUpRuns);
+    std::printf("%-11s %8s %10s %7s %11s %7s %10s %7s\n", "size", "BitBlt", "formation",
+                "ratio", "background", "lines", "title pic", "ratio");
+    for (const Size& size : kSizes) {
+        Target target;
+        target.window = CreateTestParent(size.width, size.height);
+        GetClientRect(target.window, &target.client);
+        if (target.client.right != size.width || target.client.bottom != size.height) {
+            std::printf("%dx%d: no client area of that size\n", size.width, size.height);
+            return 1;
+        }
+        target.canvas = CreateCanvas(size.width, size.height, RGB(255, 255, 255));
+        target.source = CreateCanvas(size.width, size.height, RGB(0, 0, 0));
+        const double copy = MeasureMedian(CopyOnce, target);
+        const double formation = MeasureMedian(PaintFormationOnce, target);
+        const double background = MeasureMedian(DrawBackgroundOnce, target);
+        const double title = MeasureMedian(DrawTitleOnce, target);
+        char label[16];
+        std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
+        std::printf("%-11s %8.3f %10.3f %7.1f %11.3f %7.3f %10.3f %7.1f\n", label, copy,
+                    formation, formation / copy, background, formation - background, title,
+                    title / copy);
+        DestroyCanvas(target.source);
+        DestroyCanvas(target.canvas);
+        DestroyWindow(target.window);
+    }
+    return 0;
+}

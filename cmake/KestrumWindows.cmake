@@ -7,6 +7,7 @@ set(KESTRUM_APP_SOURCES
   src/app/start_up.cpp
   src/app/main_window.cpp
   src/app/screens.cpp
+  src/app/picture_cache.cpp
   src/app/commands.cpp
   src/app/animation_timer.cpp
   src/app/button_layout.cpp

@@ -4,14 +4,12 @@
 #include "screens.h"
 
 void DrawPicture(HDC dc, int id, const RECT& area) {
-    HBITMAP picture = static_cast<HBITMAP>(LoadImageW(
-        g_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, area.right, area.bottom, LR_DEFAULTCOLOR));
+    HBITMAP picture = GetScaledPicture(id, area.right, area.bottom);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ original = SelectObject(memory, picture);
     BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, original);
     DeleteDC(memory);
-    DeleteObject(picture);
 }
 
 void PaintScreen(HDC dc, HWND window, const RECT& desktop) {

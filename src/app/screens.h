@@ -3,9 +3,16 @@
 
 #include <windows.h>
 
-// Loads bitmap resource `id` scaled to area.right x area.bottom and copies
-// it to the top-left corner of the context; nothing is kept afterwards.
+// Copies bitmap resource `id`, scaled to area.right x area.bottom, to the
+// top-left corner of the context.
 void DrawPicture(HDC dc, int id, const RECT& area);
+
+// Bitmap resource `id` of g_instance scaled to width x height; the same
+// bitmap as long as the same picture and size are asked for. The cache
+// owns it: callers must not delete it.
+HBITMAP GetScaledPicture(int id, int width, int height);
+// Deletes the cached picture.
+void ReleaseScaledPicture();
 
 // Paints the current screen on a context; `desktop` is the rectangle the
 // picture screens stretch their picture to.

@@ -36,7 +36,10 @@ test-windows: configure-windows
 bench: configure-windows
 	@$(CONFIGURE) bench >/dev/null
 	$(CMAKE_BUILD) bench -j$(JOBS)
+	$(CMAKE_BUILD) windows -j$(JOBS) --target paint_bench_en app_bench_en
 	build/bench/tests/bench/model_bench
+	scripts/wine-run.sh build/windows/paint_bench_en.exe
+	scripts/wine-run.sh build/windows/app_bench_en.exe
 
 dist: configure-windows
 	$(CMAKE_BUILD) windows --target dist

@@ -31,7 +31,7 @@ test-native: deps
 
 test-windows: configure-windows
 	$(CMAKE_BUILD) windows -j$(JOBS)
-	ctest --preset windows -j$(JOBS)
+	ctest --preset windows -j$(JOBS); status=$$?; scripts/wine-stop.sh; exit $$status
 
 bench: configure-windows
 	@$(CONFIGURE) bench >/dev/null

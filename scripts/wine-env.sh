@@ -14,6 +14,22 @@ kestrum_reg() {
   "$kestrum_wine" reg add "$@" /f >/dev/null 2>&1
 }
 
+# Whether the prefix's wineserver listens: its socket lies in a folder
+# named after the prefix's device and inode, under /tmp/.wine-UID or, in
+# newer Wine, a folder /tmp/wine-XXXXXX of its own.
+kestrum_server_listens() {
+  local server
+  server="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
+  compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null ||
+    compgen -G "/tmp/wine-*/$server/socket" >/dev/null
+}
+
+# Stops the prefix's wineserver and every Wine process in it.
+kestrum_stop_prefix() {
+  "$kestrum_wineserver" -k >/dev/null 2>&1 || true
+  rm -f "$WINEPREFIX/.kestrum-server"
+}
+
 # Creates the prefix once and starts its wineserver, services and desktop
 # detached from our output: otherwise ctest waits for every process that
 # inherited its pipe, about 2.6 s per test.
@@ -36,11 +52,18 @@ kestrum_prepare_prefix() {
       "$kestrum_wineserver" -w >/dev/null 2>&1 || true
       touch "$WINEPREFIX/.kestrum-ready"
     fi
-    # The server ends itself after 30 s without clients; start it again then.
+    # The server ends itself after ten idle minutes; start it again then.
     if [ ! -f "$WINEPREFIX/.kestrum-server" ] ||
-       ! kill -0 "$(cat "$WINEPREFIX/.kestrum-server")" 2>/dev/null; then
-      setsid "$kestrum_wineserver" -f -p30 </dev/null >/dev/null 2>&1 9>&- &
+       ! kill -0 "$(cat "$WINEPREFIX/.kestrum-server")" 2>/dev/null ||
+       ! kestrum_server_listens; then
+      setsid "$kestrum_wineserver" -f -p600 </dev/null >/dev/null 2>&1 9>&- &
       echo $! >"$WINEPREFIX/.kestrum-server"
+      # Until its socket exists, a Wine program would start a server of
+      # its own, one that inherits our output.
+      for _ in $(seq 200); do
+        kestrum_server_listens && break
+        sleep 0.02
+      done
       setsid "$kestrum_wine" wineboot </dev/null >/dev/null 2>&1 9>&-
     fi
   ) 9>"$WINEPREFIX.lock"

@@ -3,7 +3,7 @@
 // functions. Wine does not count GDI objects per process itself.
 #pragma once
 
-// Installs the counting imports once; later calls only reset nothing.
+// Installs the counting imports; later calls do nothing.
 void InstallGdiCounter();
 
 // Objects created (pens, memory contexts, loaded pictures) minus objects

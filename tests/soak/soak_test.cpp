@@ -854,7 +854,6 @@ TEST(Soak, RandomUserActionsKeepEveryInvariant) {
     }
     PrintSummary(soak, seconds);
     ASSERT_TRUE(exited) << DescribeFailure(soak);
-    EXPECT_GE(soak.step, soak.messageTarget);
     RecordProperty("Seed", std::to_string(soak.seed));
     RecordProperty("Messages", static_cast<int>(soak.step));
 }

@@ -24,6 +24,15 @@ kestrum_server_listens() {
     compgen -G "/tmp/wine-*/$server/socket" >/dev/null
 }
 
+# Whether the prefix has its desktop process.
+kestrum_desktop_running() {
+  local pid
+  for pid in $(pgrep -f 'explorer.exe /desktop'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 # Stops the prefix's wineserver and every Wine process in it.
 kestrum_stop_prefix() {
   "$kestrum_wineserver" -k >/dev/null 2>&1 || true
@@ -65,6 +74,18 @@ kestrum_prepare_prefix() {
         sleep 0.02
       done
       setsid "$kestrum_wine" wineboot </dev/null >/dev/null 2>&1 9>&-
+      # Let the desktop process that wineboot may have started end.
+      sleep 0.5
+    fi
+    # The desktop process, started on demand by the first window, would
+    # inherit that program's output and end with its windows; started here
+    # it lives detached.
+    if [ "${KESTRUM_GRAPHICS_DRIVER:-}" = null ] && ! kestrum_desktop_running; then
+      for _ in 1 2 3 4 5; do
+        setsid "$kestrum_wine" explorer.exe /desktop </dev/null >/dev/null 2>&1 9>&- &
+        sleep 0.5
+        kestrum_desktop_running && break
+      done
     fi
   ) 9>"$WINEPREFIX.lock"
 }

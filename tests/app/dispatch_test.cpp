@@ -49,33 +49,8 @@ struct ExpectedControl {
     int height;
 };
 
-void ForgetControls() {
-    for (HWND* control :
-         {&g_theoryButton, &g_propagationButton, &g_formationButton, &g_exitButton,
-          &g_authorsButton, &g_startPauseButton, &g_resetButton, &g_menuButton, &g_scale1Button,
-          &g_scale5Button, &g_scale10Button, &g_viscositySlider, &g_nonlinearitySlider,
-          &g_viscosityLabel, &g_nonlinearityLabel}) {
-        *control = nullptr;
-    }
-}
-
-void ResetProgramState() {
-    g_screen = ScreenTitle;
-    g_frame = 0;
-    g_running = false;
-    g_scale = 1;
-    g_viscosity = 0.002;
-    g_nonlinearity = 0.3;
-}
-
 HWND OpenProgram() {
-    ResetProgramState();
-    ForgetControls();
-    // A window takes its menu bar with it when destroyed: an earlier test's
-    // window may have taken the program's.
-    if (!IsMenu(g_menuBar)) {
-        g_menuBar = CreateMenu();
-    }
+    ResetProgramGlobals();
     HWND window = CreateProgramWindow();
     RECT client;
     GetClientRect(window, &client);
@@ -88,8 +63,7 @@ void CloseProgram(HWND window) {
     // Never let a propagation paint (4.5 s) run on the way out.
     ValidateRect(window, nullptr);
     DestroyMainWindow(window);
-    ForgetControls();
-    ResetProgramState();
+    ResetProgramGlobals();
 }
 
 LRESULT PressButton(HWND window, HWND button) {

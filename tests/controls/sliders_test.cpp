@@ -35,34 +35,9 @@ const wchar_t* const kNonlinearityLabels[21] = {
     L"b=0.14", L"b=0.16", L"b=0.18", L"b=0.2",  L"b=0.22", L"b=0.24", L"b=0.26",
     L"b=0.28", L"b=0.3",  L"b=0.32", L"b=0.34", L"b=0.36", L"b=0.38", L"b=0.4"};
 
-void ForgetControls() {
-    for (HWND* control :
-         {&g_theoryButton, &g_propagationButton, &g_formationButton, &g_exitButton,
-          &g_authorsButton, &g_startPauseButton, &g_resetButton, &g_menuButton, &g_scale1Button,
-          &g_scale5Button, &g_scale10Button, &g_viscositySlider, &g_nonlinearitySlider,
-          &g_viscosityLabel, &g_nonlinearityLabel}) {
-        *control = nullptr;
-    }
-}
-
-void ResetProgramState() {
-    g_screen = ScreenTitle;
-    g_frame = 0;
-    g_running = false;
-    g_scale = 1;
-    g_viscosity = 0.002;
-    g_nonlinearity = 0.3;
-}
-
 // The main window on the formation screen, entered from the title.
 HWND OpenFormationScreen() {
-    ResetProgramState();
-    ForgetControls();
-    // A window takes its menu bar with it when destroyed: an earlier test's
-    // window may have taken the program's.
-    if (!IsMenu(g_menuBar)) {
-        g_menuBar = CreateMenu();
-    }
+    ResetProgramGlobals();
     HWND window = CreateProgramWindow();
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_FORMATION, BN_CLICKED),
                  reinterpret_cast<LPARAM>(g_formationButton));
@@ -72,8 +47,7 @@ HWND OpenFormationScreen() {
 void CloseProgram(HWND window) {
     ValidateRect(window, nullptr);
     DestroyMainWindow(window);
-    ForgetControls();
-    ResetProgramState();
+    ResetProgramGlobals();
 }
 
 void PressButton(HWND window, HWND button) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 void PrepareProgramState() {
     static bool prepared = false;
     g_instance = GetModuleHandleW(nullptr);
@@ -12,6 +14,22 @@ void PrepareProgramState() {
         AllocateFieldRows();
         SolveBurgers(g_nonlinearity, g_viscosity);
         prepared = true;
+    }
+}
+
+void ResetProgramGlobals() {
+    g_screen = ScreenTitle;
+    g_frame = 0;
+    g_running = false;
+    g_scale = 1;
+    g_viscosity = 0.002;
+    g_nonlinearity = 0.3;
+    for (HWND* control :
+         {&g_theoryButton, &g_propagationButton, &g_formationButton, &g_exitButton,
+          &g_authorsButton, &g_startPauseButton, &g_resetButton, &g_menuButton, &g_scale1Button,
+          &g_scale5Button, &g_scale10Button, &g_viscositySlider, &g_nonlinearitySlider,
+          &g_viscosityLabel, &g_nonlinearityLabel}) {
+        *control = nullptr;
     }
 }
 

@@ -10,6 +10,10 @@
 // g_instance, the grid rows and a first solve, as start-up leaves them.
 void PrepareProgramState();
 
+// Puts the screen, animation and parameter globals back to their start
+// values and forgets every control handle, as a fresh start has them.
+void ResetProgramGlobals();
+
 // The real main window of the program, as WinMain creates it, with the
 // title screen up. The test owns it; DestroyMainWindow ends it.
 HWND CreateProgramWindow();

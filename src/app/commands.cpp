@@ -4,10 +4,6 @@
 #include "language.h"
 #include "sliders.h"
 
-// Wave propagation always shows the same medium, whatever the sliders say.
-constexpr double kPropagationNonlinearity = 0.12;
-constexpr double kPropagationViscosity = 0.003;
-
 static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }

@@ -8,9 +8,6 @@
 
 namespace {
 
-// The medium the Wave propagation screen always shows.
-constexpr double kPropagationNonlinearity = 0.12;
-constexpr double kPropagationViscosity = 0.003;
 constexpr const wchar_t* kSurfaceClass = L"KestrumFrameSurface";
 
 HMODULE g_pictureModule = nullptr;
@@ -101,10 +98,7 @@ void PrepareModel(const FrameRequest& request) {
     g_nonlinearity = request.nonlinearity;
     g_viscosity = request.viscosity;
     SolveBurgers(g_nonlinearity, g_viscosity);
-    FreeTermField(g_diffusionTerm);
-    g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
-    FreeTermField(g_nonlinearTerm);
-    g_nonlinearTerm = ComputeNonlinearTerm();
+    RebuildTermFields();
     g_scale = request.scale;
 }
 

@@ -38,4 +38,4 @@ window="$(xdotool search --name '^Ondrel$' | head -1 || true)"
 [ -n "$window" ] && xdotool windowclose "$window" 2>/dev/null || true
 sleep 1
 kill "$program_pid" 2>/dev/null || true
-"$kestrum_wineserver" -k 2>/dev/null || true
+kestrum_stop_prefix

@@ -8,14 +8,11 @@ static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// The old fields go first, so that two pairs never exist at once; the
-// globals are cleared in between so that they never point at freed rows.
+// The old fields go first, so that two pairs never exist at once.
 void RebuildTermFields() {
     FreeTermField(g_diffusionTerm);
-    g_diffusionTerm = nullptr;
     g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
     FreeTermField(g_nonlinearTerm);
-    g_nonlinearTerm = nullptr;
     g_nonlinearTerm = ComputeNonlinearTerm();
 }
 

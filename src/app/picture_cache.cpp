@@ -17,7 +17,9 @@ HBITMAP GetScaledPicture(int id, int width, int height) {
         s_height == height) {
         return s_picture;
     }
-    ReleaseScaledPicture();
+    if (s_picture != nullptr) {
+        DeleteObject(s_picture);
+    }
     s_picture = static_cast<HBITMAP>(LoadImageW(g_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP,
                                                 width, height, LR_DEFAULTCOLOR));
     s_module = g_instance;
@@ -25,11 +27,4 @@ HBITMAP GetScaledPicture(int id, int width, int height) {
     s_width = width;
     s_height = height;
     return s_picture;
-}
-
-void ReleaseScaledPicture() {
-    if (s_picture != nullptr) {
-        DeleteObject(s_picture);
-        s_picture = nullptr;
-    }
 }

@@ -11,8 +11,6 @@ void DrawPicture(HDC dc, int id, const RECT& area);
 // bitmap as long as the same picture and size are asked for. The cache
 // owns it: callers must not delete it.
 HBITMAP GetScaledPicture(int id, int width, int height);
-// Deletes the cached picture.
-void ReleaseScaledPicture();
 
 // Paints the current screen on a context; `desktop` is the rectangle the
 // picture screens stretch their picture to.

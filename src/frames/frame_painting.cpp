@@ -99,7 +99,6 @@ void PrepareModel(const FrameRequest& request) {
     g_viscosity = request.viscosity;
     SolveBurgers(g_nonlinearity, g_viscosity);
     RebuildTermFields();
-    g_scale = request.scale;
 }
 
 bool CreateFrameSurface(int width, int height, FrameSurface& surface, std::wstring& failure) {

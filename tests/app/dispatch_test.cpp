@@ -5,7 +5,6 @@
 #include "language.h"
 #include "test_windows.h"
 
-#include <commctrl.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
@@ -19,8 +18,6 @@ namespace {
 
 constexpr int kClientWidth = 1024;
 constexpr int kClientHeight = 768;
-// Longer than two timer periods: a running timer has ticked by then.
-constexpr DWORD kTimerWatchMs = 250;
 constexpr ULONGLONG kFirstTickTimeoutMs = 2000;
 // Maximum of the last profile for b = 0.12, V = 0.003, to the digits printed.
 constexpr double kPropagationPeak = 0.509919;
@@ -59,20 +56,6 @@ HWND OpenProgram() {
     return window;
 }
 
-void CloseProgram(HWND window) {
-    // Never let a propagation paint (4.5 s) run on the way out.
-    ValidateRect(window, nullptr);
-    DestroyMainWindow(window);
-    ResetProgramGlobals();
-}
-
-LRESULT PressButton(HWND window, HWND button) {
-    EXPECT_TRUE(IsWindow(button)) << "pressing a button that is not there";
-    return SendMessageW(window, WM_COMMAND,
-                        MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                        reinterpret_cast<LPARAM>(button));
-}
-
 // A command that no button of the current screen sends.
 LRESULT SendCommand(HWND window, int id) {
     return SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
@@ -80,20 +63,6 @@ LRESULT SendCommand(HWND window, int id) {
 
 void Tick(HWND window) {
     EXPECT_EQ(SendMessageW(window, WM_TIMER, ANIMATION_TIMER_ID, 0), 0);
-}
-
-void MoveSlider(HWND window, HWND slider, int position) {
-    SendMessageW(slider, TBM_SETPOS, TRUE, position);
-    SendMessageW(window, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
-                 reinterpret_cast<LPARAM>(slider));
-}
-
-// Whether the window timer is running: a tick arrives within two periods.
-// The tick is taken from the queue without being handled.
-bool TimerIsRunning(HWND window) {
-    Sleep(kTimerWatchMs);
-    MSG message;
-    return PeekMessageW(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
 }
 
 // Handles messages, paints included, until the frame counter moves.
@@ -251,7 +220,7 @@ TEST(Screens, EachTitleCommandLeavesOneMenuButtonAndMenuBringsTheTitleBack) {
         ExpectTitleScreen(window);
         PumpMessages();
     }
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Screens, FormationShowsItsPanelAndSlidersOnEveryVisit) {
@@ -268,7 +237,7 @@ TEST(Screens, FormationShowsItsPanelAndSlidersOnEveryVisit) {
             EXPECT_FALSE(IsWindow(control.handle)) << "control " << control.id;
         }
     }
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Screens, ExitClosesTheWindowWithCodeZero) {
@@ -278,7 +247,7 @@ TEST(Screens, ExitClosesTheWindowWithCodeZero) {
     MSG message;
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Screens, UnknownCommandsDoNothing) {
@@ -311,7 +280,7 @@ TEST(Screens, UnknownCommandsDoNothing) {
     Tick(window);
     expectUnchanged("formation, running");
     EXPECT_TRUE(TimerIsRunning(window));
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 // --- Which parameters each command solves with ------------------------------
@@ -337,7 +306,7 @@ TEST(Solves, PropagationUsesItsOwnMediumWhateverTheSlidersSay) {
     SolveBurgers(0.12, 0.003);
     EXPECT_EQ(ReadField({0, 1, 1000, 1999}), solved);
     PressButton(window, g_menuButton);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Solves, FormationUsesTheCurrentSliderValuesForProfileAndTerms) {
@@ -356,7 +325,7 @@ TEST(Solves, FormationUsesTheCurrentSliderValuesForProfileAndTerms) {
     SolveBurgers(0.1, 0.0014);
     EXPECT_EQ(ReadField({1, 1000, 1999}), secondVisit);
     ExpectTermFieldsMatchBuilders({0, 1, 1000, 1999});
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Solves, ResetUsesTheSliderValuesAndBuildsNewTermFields) {
@@ -372,7 +341,7 @@ TEST(Solves, ResetUsesTheSliderValuesAndBuildsNewTermFields) {
     SolveBurgers(0.4, 0.004);
     EXPECT_EQ(ReadField({1, 1000, 1999}), solved);
     ExpectTermFieldsMatchBuilders({0, 1, 1000, 1999});
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Solves, MemoryStaysFlatOverRepeatedFormationAndReset) {
@@ -392,7 +361,7 @@ TEST(Solves, MemoryStaysFlatOverRepeatedFormationAndReset) {
     RecordProperty("PagefileUsageStartKiB", static_cast<int>(start / 1024));
     RecordProperty("PagefileUsageEndKiB", static_cast<int>(end / 1024));
     EXPECT_LE(end, start + kMemoryAllowance);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 // --- The animation ----------------------------------------------------------
@@ -447,7 +416,7 @@ TEST(Animation, StartShowsPauseAndEachTickAdvancesFourFrames) {
     ASSERT_TRUE(PumpUntilFrameMoves());
     EXPECT_EQ(g_frame, 16);
     EXPECT_EQ(WindowText(g_startPauseButton), kPauseCaption);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, PauseShowsStartAndKeepsTheFrame) {
@@ -470,7 +439,7 @@ TEST(Animation, PauseShowsStartAndKeepsTheFrame) {
     PressButton(window, g_startPauseButton);
     ASSERT_TRUE(PumpUntilFrameMoves());
     EXPECT_EQ(g_frame, frame + 4);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, AWholeRunEndsAtTheLastFrameWithPauseStillShown) {
@@ -503,7 +472,7 @@ TEST(Animation, AWholeRunEndsAtTheLastFrameWithPauseStillShown) {
     EXPECT_FALSE(TimerIsRunning(window));
     PumpMessages();
     EXPECT_EQ(g_frame, 1996);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, ResetFromEveryStateStopsAtFrameZero) {
@@ -539,7 +508,7 @@ TEST(Animation, ResetFromEveryStateStopsAtFrameZero) {
     }
     ASSERT_EQ(g_frame, 1996);
     resetAndCheck("ended");
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
@@ -565,7 +534,7 @@ TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
     EXPECT_TRUE(g_running);
     ASSERT_TRUE(PumpUntilFrameMoves());
     EXPECT_EQ(g_frame, 24);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, StartPauseOffTheFormationScreenDoesNothing) {
@@ -602,7 +571,7 @@ TEST(Animation, StartPauseOffTheFormationScreenDoesNothing) {
     PressButton(window, g_propagationButton);
     expectNothing("propagation");
     PressButton(window, g_menuButton);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Animation, ScaleCommandsChangeOnlyTheScale) {
@@ -638,7 +607,7 @@ TEST(Animation, ScaleCommandsChangeOnlyTheScale) {
     PressButton(window, g_menuButton);
     PressButton(window, g_formationButton);
     EXPECT_EQ(g_scale, 5);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 // --- What differs between the builds ----------------------------------------
@@ -664,7 +633,7 @@ TEST(BuildDifferences, TickAsksForTheBackgroundEraseOnlyInTheEnglishBuild) {
     UpdateWindow(window);
     EXPECT_EQ(s_erasures, kTickShouldErase ? 1 : 0);
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_programProc));
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(BuildDifferences, AuthorsStopsTheTimerOnlyInTheEnglishBuild) {
@@ -675,7 +644,7 @@ TEST(BuildDifferences, AuthorsStopsTheTimerOnlyInTheEnglishBuild) {
     SendCommand(window, ID_AUTHORS);
     EXPECT_EQ(g_screen, ScreenAuthors);
     EXPECT_EQ(TimerIsRunning(window), !kAuthorsShouldStopTimer);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 }  // namespace

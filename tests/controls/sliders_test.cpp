@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kClientHeight = 768;
-constexpr DWORD kTimerWatchMs = 250;
 
 const double kViscosityValues[32] = {
     0.0005, 0.001,  0.0011, 0.0012, 0.0013, 0.0014, 0.0015, 0.0016,
@@ -44,33 +43,8 @@ HWND OpenFormationScreen() {
     return window;
 }
 
-void CloseProgram(HWND window) {
-    ValidateRect(window, nullptr);
-    DestroyMainWindow(window);
-    ResetProgramGlobals();
-}
-
-void PressButton(HWND window, HWND button) {
-    EXPECT_TRUE(IsWindow(button));
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-}
-
-void MoveSlider(HWND window, HWND slider, int position) {
-    SendMessageW(slider, TBM_SETPOS, TRUE, position);
-    EXPECT_EQ(SendMessageW(window, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
-                           reinterpret_cast<LPARAM>(slider)),
-              0);
-}
-
 int ThumbPosition(HWND slider) {
     return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
-}
-
-bool TimerIsRunning(HWND window) {
-    Sleep(kTimerWatchMs);
-    MSG message;
-    return PeekMessageW(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
 }
 
 std::vector<double> ReadColumn(Grid field, int column, int rows) {
@@ -133,7 +107,7 @@ TEST(Sliders, FirstVisitShowsTheStartValues) {
     EXPECT_EQ(GetFocus(), g_nonlinearitySlider);
     EXPECT_EQ(g_viscosity, 0.002);
     EXPECT_EQ(g_nonlinearity, 0.3);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Sliders, EveryViscosityPositionStoresItsValueAndLabel) {
@@ -146,7 +120,7 @@ TEST(Sliders, EveryViscosityPositionStoresItsValueAndLabel) {
         EXPECT_EQ(g_nonlinearity, 0.3);
         EXPECT_EQ(WindowText(g_nonlinearityLabel), L"b=0.3");
     }
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Sliders, EveryNonlinearityPositionStoresItsValueAndLabel) {
@@ -163,7 +137,7 @@ TEST(Sliders, EveryNonlinearityPositionStoresItsValueAndLabel) {
     MoveSlider(window, g_nonlinearitySlider, 21);
     EXPECT_EQ(ThumbPosition(g_nonlinearitySlider), 20);
     EXPECT_EQ(g_nonlinearity, 0.4);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Sliders, AMoveRepaintsAndRecomputesNothing) {
@@ -189,7 +163,7 @@ TEST(Sliders, AMoveRepaintsAndRecomputesNothing) {
     EXPECT_EQ(g_frame, frame);
     EXPECT_TRUE(g_running);
     EXPECT_TRUE(TimerIsRunning(window));
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Sliders, ReEnteringPutsEachThumbAtItsStoredValue) {
@@ -224,7 +198,7 @@ TEST(Sliders, ReEnteringPutsEachThumbAtItsStoredValue) {
         EXPECT_EQ(g_viscosity, kViscosityValues[setting.viscosityPosition]);
         EXPECT_EQ(g_nonlinearity, kNonlinearityValues[setting.nonlinearityPosition]);
     }
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 TEST(Sliders, ScrollsFromOtherSourcesChangeNothing) {
@@ -257,7 +231,7 @@ TEST(Sliders, ScrollsFromOtherSourcesChangeNothing) {
     // Off the formation screen no slider exists; a bare scroll is no move.
     PressButton(window, g_menuButton);
     expectUnchanged(nullptr);
-    CloseProgram(window);
+    CloseProgramWindow(window);
 }
 
 }  // namespace

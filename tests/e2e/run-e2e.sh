@@ -57,7 +57,7 @@ programRc=""
 
 cleanUp() {
   [ -n "$programPid" ] && kill "$programPid" 2>/dev/null
-  "$kestrum_wineserver" -k >/dev/null 2>&1
+  kestrum_stop_prefix
   [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
   wait 2>/dev/null
 }

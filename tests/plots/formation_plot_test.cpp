@@ -86,18 +86,9 @@ struct Frame {
     Canvas picture;
 };
 
-HWND CreateClient(int width, int height) {
-    HWND window = CreateTestParent(width, height);
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, width);
-    EXPECT_EQ(client.bottom, height);
-    return window;
-}
-
 Frame PaintFrame(int width, int height) {
     Frame frame;
-    frame.window = CreateClient(width, height);
+    frame.window = CreateTestClient(width, height);
     frame.plot = CreateCanvas(width, height, kUnpainted);
     PaintFormation(frame.plot.dc, frame.window);
     frame.picture = CreateCanvas(width, height, kUnpainted);
@@ -425,7 +416,7 @@ TEST_F(FormationPlot, PaintsLeaveNoGdiObjectsAndGiveBackThePen) {
     constexpr long kObjectsPerPaint = 7;
     constexpr int kPaints = 3;
     InstallGdiCounter();
-    HWND window = CreateClient(1024, 768);
+    HWND window = CreateTestClient(1024, 768);
     Canvas canvas = CreateCanvas(1024, 768, kUnpainted);
     HPEN own = CreatePen(PS_SOLID, 3, RGB(0, 128, 0));
     HGDIOBJ original = SelectObject(canvas.dc, own);

@@ -68,19 +68,10 @@ void RecordStage() {
     s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
 }
 
-HWND CreateClient(int width, int height) {
-    HWND window = CreateTestParent(width, height);
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, width);
-    EXPECT_EQ(client.bottom, height);
-    return window;
-}
-
 // Paints the whole animation into a fresh canvas, recording every stage.
 // A canvas wider than the client area shows what is drawn beyond it.
 Canvas PaintAnimation(int width, int height, int canvasWidth = 0) {
-    HWND window = CreateClient(width, height);
+    HWND window = CreateTestClient(width, height);
     Canvas canvas = CreateCanvas(std::max(width, canvasWidth), height, kUnpainted);
     s_watched = &canvas;
     s_clientWidth = width;
@@ -259,7 +250,7 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
 }
 
 TEST_F(PropagationPlot, PaintLastsAtLeastItsFortyFivePauses) {
-    HWND window = CreateClient(320, 240);
+    HWND window = CreateTestClient(320, 240);
     Canvas canvas = CreateCanvas(320, 240, kUnpainted);
     const auto start = std::chrono::steady_clock::now();
     PaintPropagation(canvas.dc, window);
@@ -273,7 +264,7 @@ TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     constexpr long kObjectsPerPaint = 2;
     constexpr int kPaints = 3;
     InstallGdiCounter();
-    HWND window = CreateClient(1280, 1024);
+    HWND window = CreateTestClient(1280, 1024);
     Canvas canvas = CreateCanvas(1280, 1024, kUnpainted);
     HPEN own = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     HGDIOBJ original = SelectObject(canvas.dc, own);

@@ -3,6 +3,8 @@
 #include "app.h"
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -59,6 +61,31 @@ void DestroyMainWindow(HWND window) {
     }
 }
 
+void CloseProgramWindow(HWND window) {
+    ValidateRect(window, nullptr);
+    DestroyMainWindow(window);
+    ResetProgramGlobals();
+}
+
+LRESULT PressButton(HWND window, HWND button) {
+    EXPECT_TRUE(IsWindow(button)) << "pressing a button that is not there";
+    return SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button));
+}
+
+void MoveSlider(HWND window, HWND slider, int position) {
+    SendMessageW(slider, TBM_SETPOS, TRUE, position);
+    EXPECT_EQ(SendMessageW(window, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                           reinterpret_cast<LPARAM>(slider)),
+              0);
+}
+
+bool TimerIsRunning(HWND window) {
+    Sleep(2 * kAnimationPeriodMs + kAnimationPeriodMs / 2);
+    MSG message;
+    return PeekMessageW(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
+}
+
 static WNDPROC s_mainProc = nullptr;
 
 // The main window's procedure, except that the window may grow beyond the
@@ -113,6 +140,15 @@ HWND CreateTestParent(int width, int height) {
     }
     return CreateWindowExW(0, L"KestrumTestParent", L"", WS_POPUP, 0, 0, width, height, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+HWND CreateTestClient(int width, int height) {
+    HWND window = CreateTestParent(width, height);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+    return window;
 }
 
 std::wstring WindowText(HWND window) {

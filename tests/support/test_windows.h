@@ -19,6 +19,19 @@ void ResetProgramGlobals();
 HWND CreateProgramWindow();
 void DestroyMainWindow(HWND window);
 
+// Ends a window made by CreateProgramWindow, never letting a propagation
+// paint (4.5 s) run on the way out, and resets the globals.
+void CloseProgramWindow(HWND window);
+
+// What a click on `button` sends the main window; returns its answer.
+LRESULT PressButton(HWND window, HWND button);
+// Puts the slider's thumb at `position` and sends the main window the
+// scroll notification of a finished drag.
+void MoveSlider(HWND window, HWND slider, int position);
+// Whether the window timer runs: a tick arrives within two and a half
+// periods. The tick is taken from the queue without being handled.
+bool TimerIsRunning(HWND window);
+
 // Gives the main window a client area of exactly width x height, larger
 // than the desktop if asked.
 void ResizeClientArea(HWND window, int width, int height);
@@ -28,6 +41,8 @@ void PumpMessages();
 
 // A popup parent of a given client size, for geometry tests.
 HWND CreateTestParent(int width, int height);
+// The same, checking that the client area has that size.
+HWND CreateTestClient(int width, int height);
 
 struct ChildWindow {
     HWND handle;

@@ -1,24 +1,26 @@
-# The Windows side: the two language builds of the program, their
-# pictures rendered from SVG, and the tests that run under Wine.
+# The Windows side: the pictures and painters, the shell of each language
+# build with its pictures rendered from SVG, the frame exporter, and the
+# tests that run under Wine.
 enable_language(RC)
 
-set(KESTRUM_APP_SOURCES
+add_subdirectory(src/pictures)
+add_subdirectory(src/plots)
+
+# The shell: window, screens, commands, timer, button panels and sliders.
+set(KESTRUM_SHELL_SOURCES
   src/app/globals.cpp
   src/app/start_up.cpp
   src/app/main_window.cpp
   src/app/screens.cpp
-  src/app/picture_cache.cpp
   src/app/commands.cpp
   src/app/animation_timer.cpp
   src/app/button_layout.cpp
   src/app/button_panels.cpp
-  src/plots/propagation_plot.cpp
-  src/plots/formation_plot.cpp
-  src/controls/slider_tables.cpp
+  src/controls/controls.cpp
   src/controls/sliders.cpp)
 
 # Picture name and size (width x height) of each build; the resource ids
-# are in res/resource_ids.h.
+# are in res/ids/resource_ids.h.
 set(KESTRUM_PICTURES_en
   title:1274:768 theory:1027:760 authors:1274:768 equation:513:70
   formation:1024:768 propagation:465:100)
@@ -48,30 +50,30 @@ function(kestrum_add_pictures lang out_var)
 endfunction()
 
 # One language build: the shell library (linked by the program and by
-# the tests), the resource object, and the program itself.
+# the tests), the resource object, and the program itself. The shell sees
+# its own folders, its language's captions and, through the painters, the
+# layers below; nothing of the exporter.
 function(kestrum_add_language lang)
   string(TOUPPER ${lang} LANG)
-  add_library(kestrum_app_${lang} STATIC ${KESTRUM_APP_SOURCES})
-  target_include_directories(kestrum_app_${lang} PUBLIC
-    ${CMAKE_SOURCE_DIR}/src/app ${CMAKE_SOURCE_DIR}/src/plots
-    ${CMAKE_SOURCE_DIR}/src/controls ${CMAKE_SOURCE_DIR}/res
+  add_library(kestrum_shell_${lang} STATIC ${KESTRUM_SHELL_SOURCES})
+  target_include_directories(kestrum_shell_${lang} PUBLIC
+    ${CMAKE_SOURCE_DIR}/src/app ${CMAKE_SOURCE_DIR}/src/controls
     ${CMAKE_SOURCE_DIR}/res/${lang})
-  target_compile_definitions(kestrum_app_${lang} PUBLIC UNICODE _UNICODE
-    KESTRUM_LANGUAGE_${LANG})
-  target_link_libraries(kestrum_app_${lang} PUBLIC wave_model user32 gdi32)
-  kestrum_warnings(kestrum_app_${lang})
+  target_compile_definitions(kestrum_shell_${lang} PUBLIC KESTRUM_LANGUAGE_${LANG})
+  target_link_libraries(kestrum_shell_${lang} PUBLIC kestrum_plots user32 gdi32)
+  kestrum_warnings(kestrum_shell_${lang})
 
   kestrum_add_pictures(${lang} bitmaps)
-  add_custom_target(kestrum_pictures_${lang} DEPENDS ${bitmaps})
+  add_custom_target(kestrum_bitmaps_${lang} DEPENDS ${bitmaps})
   add_library(kestrum_resources_${lang} OBJECT ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
   target_include_directories(kestrum_resources_${lang} PRIVATE
-    ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/pictures/${lang})
+    ${CMAKE_SOURCE_DIR}/res ${CMAKE_SOURCE_DIR}/res/ids ${CMAKE_BINARY_DIR}/pictures/${lang})
   set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc PROPERTIES
-    OBJECT_DEPENDS "${bitmaps};${CMAKE_SOURCE_DIR}/res/kestrum.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
-  add_dependencies(kestrum_resources_${lang} kestrum_pictures_${lang})
+    OBJECT_DEPENDS "${bitmaps};${CMAKE_SOURCE_DIR}/res/kestrum.manifest;${CMAKE_SOURCE_DIR}/res/ids/resource_ids.h")
+  add_dependencies(kestrum_resources_${lang} kestrum_bitmaps_${lang})
 
   add_executable(kestrum-${lang} WIN32 src/app/main.cpp)
-  target_link_libraries(kestrum-${lang} PRIVATE kestrum_app_${lang} kestrum_resources_${lang})
+  target_link_libraries(kestrum-${lang} PRIVATE kestrum_shell_${lang} kestrum_resources_${lang})
   set_target_properties(kestrum-${lang} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KESTRUM_BIN_DIR})
   kestrum_warnings(kestrum-${lang})
 endfunction()
@@ -84,7 +86,7 @@ kestrum_add_language(ru)
 set(KESTRUM_GTEST_PASSED "\\[  PASSED  \\] 1 test\\.")
 
 add_subdirectory(tests)
-include(cmake/KestrumFrames.cmake)
+add_subdirectory(src/frames)
 
 # The release package: make dist.
 add_custom_target(dist

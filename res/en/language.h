@@ -17,6 +17,11 @@ constexpr const wchar_t* kFormationCaption = L"Wave formation";
 constexpr const wchar_t* kExitCaption = L"Exit";
 constexpr const wchar_t* kAuthorsCaption = L"Authors";
 
+// The one message the program shows: when memory runs out, before it ends.
+constexpr const wchar_t* kProgramTitle = L"Kestrum";
+constexpr const wchar_t* kOutOfMemoryText =
+    L"There is not enough memory for Kestrum to go on. The program will close.";
+
 // The title column stands left of centre by a ninth of the width, clear of
 // the English title artwork.
 constexpr int kTitleColumnDivisor = 9;

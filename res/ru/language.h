@@ -17,6 +17,11 @@ constexpr const wchar_t* kFormationCaption = L"Формирование волн
 constexpr const wchar_t* kExitCaption = L"Выход";
 constexpr const wchar_t* kAuthorsCaption = L"Авторы";
 
+// The one message the program shows: when memory runs out, before it ends.
+constexpr const wchar_t* kProgramTitle = L"Kestrum";
+constexpr const wchar_t* kOutOfMemoryText =
+    L"Для работы Kestrum не хватает памяти. Программа будет закрыта.";
+
 // The longer Russian captions need the title column further left.
 constexpr int kTitleColumnDivisor = 7;
 // The timer tick invalidates without the erase flag (the erase draws nothing).

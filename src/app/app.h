@@ -3,14 +3,8 @@
 
 #include <windows.h>
 
+#include "screen_table.h"
 #include "wave_model.h"
-
-// Screen codes held in g_screen.
-constexpr int ScreenAuthors = 1;
-constexpr int ScreenPropagation = 2;
-constexpr int ScreenFormation = 3;
-constexpr int ScreenTitle = 4;
-constexpr int ScreenTheory = 5;
 
 // Command ids; each is also the control id of the button that sends it.
 constexpr int ID_START_PAUSE = 1001;
@@ -28,27 +22,25 @@ constexpr int ID_SCALE_10 = 1013;
 constexpr int ID_SLIDER = 1201;
 constexpr int ID_SLIDER_LABEL = 2;
 
-// The one window timer of the formation animation.
+// The one window timer of the formation animation; each tick shows the
+// frame kFrameAdvance further on.
 constexpr UINT_PTR ANIMATION_TIMER_ID = 0;
 constexpr UINT kAnimationPeriodMs = 100;
-constexpr int kFrameAdvance = 4;
-constexpr int kLastFrame = 1996;
 
-constexpr int kPlotPointCount = 703;
-// Abscissa advance per plotted grid row in both plots: kPi / 703.
-extern const double g_plotStep;
+// Exit codes: closed by the user, or ended by a failure it was told of.
+constexpr int kExitClosed = 0;
+constexpr int kExitFailed = 1;
 
+// The program's module: its window class and its pictures.
 extern HINSTANCE g_instance;
+// The one font of every button and label.
 extern HFONT g_font;
 extern HMENU g_menuBar;
-extern POINT* g_plotPoints;
 
 extern int g_screen;
 extern int g_scale;
 extern int g_frame;
 extern bool g_running;
-extern Grid g_diffusionTerm;
-extern Grid g_nonlinearTerm;
 
 // Title panel.
 extern HWND g_theoryButton;

@@ -1,5 +1,7 @@
-#include "app.h"
 #include "button_panels.h"
+
+#include "app.h"
+#include "controls.h"
 #include "language.h"
 
 #include <initializer_list>
@@ -13,20 +15,9 @@ static HWND CreateButton(HWND window, const wchar_t* caption, int id, const RECT
 }
 
 static RECT ReadClientRect(HWND window) {
-    RECT client;
+    RECT client = {};
     GetClientRect(window, &client);
     return client;
-}
-
-void SendControlFont(HWND control) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), 0);
-}
-
-void DestroyControl(HWND& control) {
-    if (control != nullptr) {
-        DestroyWindow(control);
-        control = nullptr;
-    }
 }
 
 void CreateMenuButtons(HWND window) {

@@ -28,8 +28,3 @@ void ReplaceStartPauseButton(HWND window, const wchar_t* caption);
 
 void DestroyTitlePanel();
 void DestroyFormationPanel();
-
-// Destroys a child control and forgets its handle, so that a later destroy
-// can never reach a window that has since been given the same handle.
-void DestroyControl(HWND& control);
-void SendControlFont(HWND control);

@@ -1,19 +1,13 @@
+#include "commands.h"
+
 #include "app.h"
 #include "button_panels.h"
-#include "commands.h"
+#include "controls.h"
 #include "language.h"
 #include "sliders.h"
 
 static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
-}
-
-// The old fields go first, so that two pairs never exist at once.
-void RebuildTermFields() {
-    FreeTermField(g_diffusionTerm);
-    g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
-    FreeTermField(g_nonlinearTerm);
-    g_nonlinearTerm = ComputeNonlinearTerm();
 }
 
 static void ToggleAnimation(HWND window) {

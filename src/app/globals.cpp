@@ -1,14 +1,11 @@
 #include "app.h"
 
-// Created before WinMain runs, in this order: the menu bar, the font, then
-// (in the model) the grids' row-pointer arrays, then the point buffer.
+// Created before WinMain runs, like the model's row-pointer arrays and the
+// plots' point buffer.
 HMENU g_menuBar = CreateMenu();
 HFONT g_font = CreateFontW(-30, 15, 0, 10, 1000, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, 0,
                            L"Courier New");
-POINT* g_plotPoints = new POINT[kPlotPointCount];
-
-const double g_plotStep = 0.004468837345078237;
 
 HINSTANCE g_instance = nullptr;
 
@@ -16,8 +13,6 @@ int g_screen = ScreenTitle;
 int g_scale = 1;
 int g_frame = 0;
 bool g_running = false;
-Grid g_diffusionTerm = nullptr;
-Grid g_nonlinearTerm = nullptr;
 
 HWND g_theoryButton = nullptr;
 HWND g_propagationButton = nullptr;

@@ -1,9 +1,12 @@
+#include "main_window.h"
+
 #include "app.h"
 #include "button_panels.h"
 #include "commands.h"
-#include "main_window.h"
 #include "screens.h"
 #include "sliders.h"
+
+#include <new>
 
 static LRESULT OnCreate(HWND window) {
     // No caption, border or system menu; painting leaves the children alone.
@@ -20,7 +23,7 @@ static LRESULT OnDestroy() {
     return 0;
 }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy();
@@ -31,4 +34,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_HSCROLL: return OnSliderScroll(window, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A failed allocation must not unwind through the system's frames that
+    // called this procedure: the user is told, and the program ends.
+    try {
+        return HandleMessage(window, message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        PostQuitMessage(ReportOutOfMemory(window));
+        return 0;
+    }
 }

@@ -14,7 +14,17 @@ SIZE ComputeMainWindowSize(const RECT& desktop);
 // WM_CREATE turns it into the borderless maximised title screen.
 HWND CreateMainWindow(HINSTANCE instance, SIZE size);
 
-// Runs until the quit message; returns its wParam.
+// Runs until the quit message and returns its wParam, or kExitFailed when
+// the message queue cannot be read.
 int RunMessageLoop();
+
+// The whole program: class, first solve, window and message loop. Returns
+// the exit code: the quit message's, or kExitFailed when the class or the
+// window cannot be made or memory runs out.
+int RunProgram(HINSTANCE instance, int showMode);
+
+// Tells the user, with one message box in the build's language, that
+// memory ran out; later calls show nothing. Returns kExitFailed.
+int ReportOutOfMemory(HWND owner);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

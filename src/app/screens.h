@@ -1,19 +1,17 @@
-// Painting of the five screens.
+// Painting the main window: the current screen, through the table of
+// screens, with the program's own pictures.
 #pragma once
 
 #include <windows.h>
 
-// Copies bitmap resource `id`, scaled to area.right x area.bottom, to the
-// top-left corner of the context.
-void DrawPicture(HDC dc, int id, const RECT& area);
+#include "screen_table.h"
 
-// Bitmap resource `id` of g_instance scaled to width x height; the same
-// bitmap as long as the same picture and size are asked for. The cache
-// owns it: callers must not delete it.
-HBITMAP GetScaledPicture(int id, int width, int height);
+// What the painters are to show now: the program's pictures, the frame,
+// the magnification, and the 100 ms pause after each propagation stage.
+ScreenView ReadScreenView();
 
-// Paints the current screen on a context; `desktop` is the rectangle the
-// picture screens stretch their picture to.
-void PaintScreen(HDC dc, HWND window, const RECT& desktop);
+// Paints the current screen on a context as the window shows it: pictures
+// stretched to the desktop, plots over the window's client area.
+void PaintCurrentScreen(HDC dc, HWND window);
 
 LRESULT OnPaint(HWND window);

@@ -1,5 +1,9 @@
-#include "app.h"
 #include "main_window.h"
+
+#include "app.h"
+#include "language.h"
+
+#include <new>
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSW windowClass = {};
@@ -26,10 +30,53 @@ HWND CreateMainWindow(HINSTANCE instance, SIZE size) {
 }
 
 int RunMessageLoop() {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0)) {
+    MSG message = {};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (got == -1) {
+            return kExitFailed;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+}
+
+int ReportOutOfMemory(HWND owner) {
+    static bool reported = false;
+    if (!reported) {
+        reported = true;
+        MessageBoxW(owner, kOutOfMemoryText, kProgramTitle, MB_OK | MB_ICONERROR);
+    }
+    return kExitFailed;
+}
+
+int RunProgram(HINSTANCE instance, int showMode) {
+    g_instance = instance;
+    if (RegisterMainWindowClass(instance) == 0) {
+        return kExitFailed;
+    }
+    // Give back whatever display mode another program may have left.
+    ChangeDisplaySettingsW(nullptr, CDS_FULLSCREEN);
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const SIZE size = ComputeMainWindowSize(desktop);
+
+    // The whole evolution is ready before the window exists.
+    try {
+        AllocateFieldRows();
+        SolveBurgers(g_nonlinearity, g_viscosity);
+    } catch (const std::bad_alloc&) {
+        return ReportOutOfMemory(nullptr);
+    }
+
+    HWND window = CreateMainWindow(instance, size);
+    if (window == nullptr) {
+        return kExitFailed;
+    }
+    ShowWindow(window, showMode);
+    UpdateWindow(window);
+    return RunMessageLoop();
 }

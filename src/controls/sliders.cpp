@@ -1,7 +1,8 @@
-#include "app.h"
-#include "button_panels.h"
-#include "slider_tables.h"
 #include "sliders.h"
+
+#include "app.h"
+#include "controls.h"
+#include "slider_tables.h"
 
 #include <commctrl.h>
 
@@ -28,7 +29,7 @@ static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
 }
 
 void CreateSliders(HWND window) {
-    RECT client;
+    RECT client = {};
     GetClientRect(window, &client);
     const int height = client.bottom;
 

@@ -8,17 +8,6 @@
 
 namespace {
 
-struct ScreenName {
-    const wchar_t* name;
-    int screen;
-};
-
-constexpr ScreenName kScreenNames[] = {{L"formation", ExportFormation},
-                                       {L"propagation", ExportPropagation},
-                                       {L"title", ExportTitle},
-                                       {L"theory", ExportTheory},
-                                       {L"authors", ExportAuthors}};
-constexpr const wchar_t* kScreenChoices = L"formation, propagation, title, theory or authors";
 constexpr const wchar_t* kFrameRule = L"frames run from 0 to 1996 in steps of 4";
 // Nine digits cannot overflow an int.
 constexpr size_t kMaximumDigits = 9;
@@ -55,10 +44,10 @@ bool ReadFrame(const std::wstring& option, const std::wstring& text, int& frame,
     if (!ReadCount(text, frame)) {
         return Refuse(error, option, Quote(text) + L" is not a frame number (" + kFrameRule + L")");
     }
-    if (frame > kExportLastFrame) {
+    if (frame > kLastFrame) {
         return Refuse(error, option, text + L" is outside 0..1996 (" + kFrameRule + L")");
     }
-    if (frame % kExportFrameStep != 0) {
+    if (frame % kFrameAdvance != 0) {
         return Refuse(error, option, text + L" is not a multiple of 4 (" + kFrameRule + L")");
     }
     return true;
@@ -77,12 +66,20 @@ std::vector<std::wstring> SplitAt(const std::wstring& text, wchar_t separator) {
     }
 }
 
-bool ReadFrameRange(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
-    const std::wstring option = L"--frames";
+bool ReadSingleFrame(const std::wstring& option, const std::wstring& text, FrameRequest& request,
+                     ArgumentError& error) {
+    if (!ReadFrame(option, text, request.firstFrame, error)) return false;
+    request.lastFrame = request.firstFrame;
+    return true;
+}
+
+bool ReadFrameRange(const std::wstring& option, const std::wstring& text, FrameRequest& request,
+                    ArgumentError& error) {
+    request.range = true;
     if (text == L"all") {
         request.firstFrame = 0;
-        request.lastFrame = kExportLastFrame;
-        request.frameStep = kExportFrameStep;
+        request.lastFrame = kLastFrame;
+        request.frameStep = kFrameAdvance;
         return true;
     }
     const std::vector<std::wstring> parts = SplitAt(text, L':');
@@ -99,37 +96,39 @@ bool ReadFrameRange(const std::wstring& text, FrameRequest& request, ArgumentErr
         return Refuse(error, option, L"the first frame " + parts[0] + L" comes after the last " +
                                          parts[1]);
     }
-    request.frameStep = kExportFrameStep;
+    request.frameStep = kFrameAdvance;
     if (parts.size() == 3 &&
         (!ReadCount(parts[2], request.frameStep) || request.frameStep == 0 ||
-         request.frameStep % kExportFrameStep != 0)) {
+         request.frameStep % kFrameAdvance != 0)) {
         return Refuse(error, option,
                       L"the step " + Quote(parts[2]) + L" is not a positive multiple of 4");
     }
     return true;
 }
 
-bool ReadScale(const std::wstring& text, int& scale, ArgumentError& error) {
+bool ReadScale(const std::wstring& option, const std::wstring& text, FrameRequest& request,
+               ArgumentError& error) {
     const std::wstring digits = (!text.empty() && text[0] == L'x') ? text.substr(1) : text;
     if (digits == L"1" || digits == L"5" || digits == L"10") {
-        scale = std::stoi(digits);
+        request.scale = std::stoi(digits);
         return true;
     }
-    return Refuse(error, L"--scale", Quote(text) + L" is not a magnification; choose 1, 5 or 10");
+    return Refuse(error, option, Quote(text) + L" is not a magnification; choose 1, 5 or 10");
 }
 
-bool ReadSize(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+bool ReadSize(const std::wstring& option, const std::wstring& text, FrameRequest& request,
+              ArgumentError& error) {
     const size_t cross = text.find_first_of(L"xX");
     int width = 0;
     int height = 0;
     if (cross == std::wstring::npos || !ReadCount(text.substr(0, cross), width) ||
         !ReadCount(text.substr(cross + 1), height)) {
-        return Refuse(error, L"--size",
+        return Refuse(error, option,
                       Quote(text) + L" is not a size; write WIDTHxHEIGHT, such as 1920x1080");
     }
     if (width < kMinimumExportWidth || height < kMinimumExportHeight ||
         width > kMaximumExportWidth || height > kMaximumExportHeight) {
-        return Refuse(error, L"--size", text + L" is outside 320x240 to 7680x4320");
+        return Refuse(error, option, text + L" is outside 320x240 to 7680x4320");
     }
     request.width = width;
     request.height = height;
@@ -162,57 +161,82 @@ bool ReadTableValue(const std::wstring& option, const std::wstring& text, const 
                   Quote(text) + L" is not a slider value; choose one of " + JoinTable(table, count));
 }
 
-bool ReadScreen(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
-    for (const ScreenName& entry : kScreenNames) {
-        if (text == entry.name) {
-            request.screen = entry.screen;
-            return true;
-        }
+// "a, b, c or d": the names of a table, the last after `last`.
+template <typename Entry, size_t count>
+std::wstring JoinNames(const Entry (&table)[count], const wchar_t* last) {
+    std::wstring names;
+    for (size_t i = 0; i < count; ++i) {
+        names += i == 0 ? L"" : i + 1 == count ? last : L", ";
+        names += table[i].name;
     }
-    return Refuse(error, text, L"unknown screen; choose " + std::wstring(kScreenChoices));
+    return names;
 }
 
-bool ReadOption(const std::wstring& option, const std::wstring& value, FrameRequest& request,
-                ArgumentError& error) {
-    if (option == L"--frame") {
-        if (!ReadFrame(option, value, request.firstFrame, error)) return false;
-        request.lastFrame = request.firstFrame;
-        return true;
+std::wstring ListScreenNames() {
+    return JoinNames(kScreens, L" or ");
+}
+
+bool ReadScreen(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+    const ScreenEntry* screen = FindScreenNamed(text);
+    if (screen == nullptr) {
+        return Refuse(error, text, L"unknown screen; choose " + ListScreenNames());
     }
-    if (option == L"--frames") {
-        request.range = true;
-        return ReadFrameRange(value, request, error);
-    }
-    if (option == L"--scale") return ReadScale(value, request.scale, error);
-    if (option == L"--size") return ReadSize(value, request, error);
-    if (option == L"--language") {
-        if (value == L"en" || value == L"ru") {
-            request.language = value;
-            return true;
-        }
+    request.screen = screen->code;
+    return true;
+}
+
+bool ReadLanguage(const std::wstring& option, const std::wstring& value, FrameRequest& request,
+                  ArgumentError& error) {
+    if (value != L"en" && value != L"ru") {
         return Refuse(error, option, Quote(value) + L" is not a language; choose en or ru");
     }
-    if (option == L"--b") {
-        return ReadTableValue(option, value, kNonlinearityTable, kNonlinearityPositions,
-                              request.nonlinearity, error);
-    }
-    if (option == L"--v") {
-        return ReadTableValue(option, value, kViscosityTable, kViscosityPositions,
-                              request.viscosity, error);
-    }
-    if (option == L"--out") {
-        if (value.empty()) return Refuse(error, option, L"names no file or folder");
-        request.out = value;
-        return true;
-    }
-    return Refuse(error, option,
-                  L"unknown option; the options are --frame, --frames, --scale, --size, "
-                  L"--language, --b, --v and --out");
+    request.language = value;
+    return true;
 }
 
-bool IsFormationOption(const std::wstring& option) {
-    return option == L"--frame" || option == L"--frames" || option == L"--scale" ||
-           option == L"--b" || option == L"--v";
+bool ReadNonlinearity(const std::wstring& option, const std::wstring& value,
+                      FrameRequest& request, ArgumentError& error) {
+    return ReadTableValue(option, value, kNonlinearityTable, kNonlinearityPositions,
+                          request.nonlinearity, error);
+}
+
+bool ReadViscosity(const std::wstring& option, const std::wstring& value, FrameRequest& request,
+                   ArgumentError& error) {
+    return ReadTableValue(option, value, kViscosityTable, kViscosityPositions, request.viscosity,
+                          error);
+}
+
+bool ReadOut(const std::wstring& option, const std::wstring& value, FrameRequest& request,
+             ArgumentError& error) {
+    if (value.empty()) return Refuse(error, option, L"names no file or folder");
+    request.out = value;
+    return true;
+}
+
+// Every option takes a value: "--frame 400" or "--frame=400".
+struct OptionRule {
+    const wchar_t* name;
+    bool formationOnly;
+    bool (*read)(const std::wstring& option, const std::wstring& value, FrameRequest& request,
+                 ArgumentError& error);
+};
+
+constexpr OptionRule kOptions[] = {
+    {L"--frame", true, ReadSingleFrame},  {L"--frames", true, ReadFrameRange},
+    {L"--scale", true, ReadScale},        {L"--size", false, ReadSize},
+    {L"--language", false, ReadLanguage}, {L"--b", true, ReadNonlinearity},
+    {L"--v", true, ReadViscosity},        {L"--out", false, ReadOut},
+};
+
+const OptionRule* FindOption(const std::wstring& name) {
+    for (const OptionRule& rule : kOptions) {
+        if (name == rule.name) return &rule;
+    }
+    return nullptr;
+}
+
+std::wstring ListOptionNames() {
+    return JoinNames(kOptions, L" and ");
 }
 
 bool Contains(const std::vector<std::wstring>& list, const std::wstring& item) {
@@ -255,21 +279,25 @@ bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameReques
         } else {
             return Refuse(error, option, L"needs a value");
         }
+        const OptionRule* rule = FindOption(option);
+        if (rule == nullptr) {
+            return Refuse(error, option, L"unknown option; the options are " + ListOptionNames());
+        }
         if (Contains(given, option)) {
             return Refuse(error, option, L"is given twice");
         }
         given.push_back(option);
-        if (!ReadOption(option, value, request, error)) return false;
+        if (!rule->read(option, value, request, error)) return false;
     }
     if (screenName.empty()) {
-        return Refuse(error, L"screen", L"missing; choose " + std::wstring(kScreenChoices));
+        return Refuse(error, L"screen", L"missing; choose " + ListScreenNames());
     }
     if (Contains(given, L"--frame") && Contains(given, L"--frames")) {
         return Refuse(error, L"--frames", L"cannot be combined with --frame");
     }
-    if (request.screen != ExportFormation) {
+    if (request.screen != ScreenFormation) {
         for (const std::wstring& option : given) {
-            if (IsFormationOption(option)) {
+            if (FindOption(option)->formationOnly) {
                 return Refuse(error, option,
                               L"applies to the formation screen only, not to " + screenName);
             }
@@ -283,7 +311,7 @@ std::wstring FormatArgumentError(const ArgumentError& error) {
 }
 
 std::vector<int> ListRequestedFrames(const FrameRequest& request) {
-    if (request.screen != ExportFormation) {
+    if (request.screen != ScreenFormation) {
         return {0};
     }
     std::vector<int> frames;
@@ -294,17 +322,13 @@ std::vector<int> ListRequestedFrames(const FrameRequest& request) {
 }
 
 std::wstring ComposeFrameFileName(int screen, int frame) {
-    switch (screen) {
-    case ExportFormation: {
+    if (screen == ScreenFormation) {
         wchar_t name[32];
         std::swprintf(name, 32, L"formation-%04d.png", frame);
         return name;
     }
-    case ExportPropagation: return L"propagation.png";
-    case ExportTitle: return L"title.png";
-    case ExportTheory: return L"theory.png";
-    default: return L"authors.png";
-    }
+    const ScreenEntry* entry = FindScreen(screen);
+    return std::wstring(entry != nullptr ? entry->name : L"screen") + L".png";
 }
 
 std::wstring DescribeUsage() {

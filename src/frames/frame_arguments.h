@@ -1,33 +1,27 @@
 // The command line of kestrum-frames: which screen to paint, at what
-// size, in which language, and where the PNG files go. Plain C++; no
-// platform calls, so every refusal can be tested in-process.
+// size, in which language, and where the PNG files go. No platform calls,
+// so every refusal can be tested in-process.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// Screens the exporter can paint.
-constexpr int ExportFormation = 1;
-constexpr int ExportPropagation = 2;
-constexpr int ExportTitle = 3;
-constexpr int ExportTheory = 4;
-constexpr int ExportAuthors = 5;
+#include "screen_table.h"
+#include "wave_model.h"
 
-constexpr int kExportFrameStep = 4;
-constexpr int kExportLastFrame = 1996;
 constexpr int kMinimumExportWidth = 320;
 constexpr int kMinimumExportHeight = 240;
 constexpr int kMaximumExportWidth = 7680;
 constexpr int kMaximumExportHeight = 4320;
 
 struct FrameRequest {
-    int screen = ExportFormation;
+    int screen = ScreenFormation;
     // A single frame is the range first..first; `range` tells whether the
     // frames go to a folder, one file each.
     bool range = false;
     int firstFrame = 0;
     int lastFrame = 0;
-    int frameStep = kExportFrameStep;
+    int frameStep = kFrameAdvance;
     int scale = 1;
     int width = 1366;
     int height = 768;

@@ -1,67 +1,39 @@
 #include "frame_painting.h"
 
-#include "app.h"
-#include "commands.h"
-#include "plots.h"
+#include "output_paths.h"
 #include "resource_ids.h"
-#include "screens.h"
+#include "screen_table.h"
+#include "wave_model.h"
 
 namespace {
-
-constexpr const wchar_t* kSurfaceClass = L"KestrumFrameSurface";
 
 HMODULE g_pictureModule = nullptr;
 bool g_fieldRowsAllocated = false;
 
-std::wstring FolderOfThisProgram() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    const size_t slash = folder.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : folder.substr(0, slash);
-}
-
-// The surface may be larger than the desktop; nothing must shrink it.
-LRESULT CALLBACK SurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_GETMINMAXINFO) {
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMaxTrackSize = POINT{kMaximumExportWidth * 2, kMaximumExportHeight * 2};
-        limits->ptMaxSize = limits->ptMaxTrackSize;
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterSurfaceClass() {
-    static ATOM registered = 0;
-    if (registered == 0) {
-        WNDCLASSW surfaceClass = {};
-        surfaceClass.lpfnWndProc = SurfaceProc;
-        surfaceClass.hInstance = GetModuleHandleW(nullptr);
-        surfaceClass.lpszClassName = kSurfaceClass;
-        registered = RegisterClassW(&surfaceClass);
-    }
-}
-
-int PictureOfScreen(int screen) {
-    switch (screen) {
-    case ExportTitle: return IDB_TITLE;
-    case ExportTheory: return IDB_THEORY;
-    default: return IDB_AUTHORS;
+std::wstring FindFolderOfThisProgram() {
+    // The path may be longer than MAX_PATH: grow until it fits.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return FindFolderOf(path);
+        }
+        path.resize(path.size() * 2);
     }
 }
 
 }  // namespace
 
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
-    const std::wstring path = FolderOfThisProgram() + L"\\kestrum-" + language + L".exe";
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const std::wstring path = FindFolderOfThisProgram() + L"\\kestrum-" + language + L".exe";
+    if (GetFileAttributesW(ExtendPath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
         failure = L"the program with the pictures, " + path + L", is missing";
         return false;
     }
-    // As data only: nothing of the program runs, its resources serve as
-    // if it were the running module.
-    g_pictureModule = LoadLibraryExW(path.c_str(), nullptr,
+    // As data only: nothing of the program runs.
+    g_pictureModule = LoadLibraryExW(ExtendPath(path).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (g_pictureModule == nullptr ||
         FindResourceW(g_pictureModule, MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), RT_BITMAP) ==
@@ -70,7 +42,6 @@ bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
         UnloadLanguagePictures();
         return false;
     }
-    g_instance = g_pictureModule;
     return true;
 }
 
@@ -79,18 +50,17 @@ void UnloadLanguagePictures() {
         FreeLibrary(g_pictureModule);
         g_pictureModule = nullptr;
     }
-    g_instance = nullptr;
 }
 
 void PrepareModel(const FrameRequest& request) {
-    if (request.screen != ExportFormation && request.screen != ExportPropagation) {
+    if (request.screen != ScreenFormation && request.screen != ScreenPropagation) {
         return;
     }
     if (!g_fieldRowsAllocated) {
         AllocateFieldRows();
         g_fieldRowsAllocated = true;
     }
-    if (request.screen == ExportPropagation) {
+    if (request.screen == ScreenPropagation) {
         SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
         return;
     }
@@ -103,18 +73,6 @@ void PrepareModel(const FrameRequest& request) {
 
 bool CreateFrameSurface(int width, int height, FrameSurface& surface, std::wstring& failure) {
     surface = FrameSurface{};
-    RegisterSurfaceClass();
-    // A popup is not held to the desktop's size; it is never shown.
-    surface.window = CreateWindowExW(0, kSurfaceClass, L"", WS_POPUP, 0, 0, width, height, nullptr,
-                                     nullptr, GetModuleHandleW(nullptr), nullptr);
-    RECT client = {};
-    if (surface.window == nullptr || !GetClientRect(surface.window, &client) ||
-        client.right != width || client.bottom != height) {
-        failure = L"cannot make a window of " + std::to_wstring(width) + L" x " +
-                  std::to_wstring(height) + L" pixels to paint in";
-        DestroyFrameSurface(surface);
-        return false;
-    }
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -145,7 +103,6 @@ void DestroyFrameSurface(FrameSurface& surface) {
         DeleteDC(surface.dc);
     }
     if (surface.bitmap != nullptr) DeleteObject(surface.bitmap);
-    if (surface.window != nullptr) DestroyWindow(surface.window);
     surface = FrameSurface{};
 }
 
@@ -153,14 +110,11 @@ void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surf
     RECT area = {0, 0, surface.width, surface.height};
     // What a picture that failed to load would leave behind.
     FillRect(surface.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    switch (request.screen) {
-    case ExportFormation:
-        g_frame = frame;
-        g_scale = request.scale;
-        PaintFormation(surface.dc, surface.window);
-        break;
-    case ExportPropagation: DrawPropagation(surface.dc, surface.window, nullptr); break;
-    default: DrawPicture(surface.dc, PictureOfScreen(request.screen), area); break;
-    }
+    ScreenView view;
+    view.pictures = g_pictureModule;
+    view.frame = frame;
+    view.scale = request.scale;
+    view.scaleFrame = true;
+    PaintScreen(surface.dc, SIZE{surface.width, surface.height}, request.screen, view);
     GdiFlush();
 }

@@ -1,5 +1,5 @@
 // Painting a screen of the program off-screen: the program's own painters
-// drawing into a memory context the size of the wanted picture.
+// drawing into a picture in memory the size of the wanted file. No window.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,8 @@
 
 #include "frame_arguments.h"
 
-// Makes g_instance the module holding the pictures of `language`: the
-// program kestrum-<language>.exe beside this one, loaded as data only.
+// Loads, as data only, the program kestrum-<language>.exe beside this one,
+// whose pictures the painters then use.
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure);
 void UnloadLanguagePictures();
 
@@ -18,11 +18,9 @@ void UnloadLanguagePictures();
 // solution for the fixed medium of that screen; pictures need nothing.
 void PrepareModel(const FrameRequest& request);
 
-// A hidden window whose client area is the picture size (the painters
-// read their size from it) and a top-down 24-bit DIB section in a memory
-// context.
+// A top-down 24-bit DIB section selected into a memory context: the rows
+// the PNG encoder reads.
 struct FrameSurface {
-    HWND window;
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ original;

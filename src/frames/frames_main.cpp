@@ -4,6 +4,7 @@
 // writing fails.
 #include "frame_arguments.h"
 #include "frame_painting.h"
+#include "output_paths.h"
 #include "png_writer.h"
 
 #include <windows.h>
@@ -57,76 +58,6 @@ std::vector<std::wstring> ReadCommandLine() {
     }
     LocalFree(words);
     return arguments;
-}
-
-bool IsFolder(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool EndsWithSlash(const std::wstring& path) {
-    return path.back() == L'\\' || path.back() == L'/';
-}
-
-std::wstring FolderOfFile(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return L".";
-    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
-    return path.substr(0, slash);
-}
-
-std::wstring Quote(const std::wstring& text) {
-    return L"'" + text + L"'";
-}
-
-bool RefuseOut(ArgumentError& error, const std::wstring& reason) {
-    error.argument = L"--out";
-    error.reason = reason;
-    return false;
-}
-
-// Turns --out into the files to write and makes sure they can be written:
-// a folder (created if missing, one level) for a range, for a folder given
-// by name or for no --out at all; otherwise the file itself.
-bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
-                        ArgumentError& error) {
-    const std::wstring out = request.out.empty() ? L"." : request.out;
-    const DWORD attributes = GetFileAttributesW(out.c_str());
-    std::wstring folder;
-    bool createdFolder = false;
-    if (request.range || IsFolder(attributes) || EndsWithSlash(out)) {
-        folder = out;
-        if (!IsFolder(attributes)) {
-            if (attributes != INVALID_FILE_ATTRIBUTES) {
-                return RefuseOut(error, Quote(out) + L" is a file, not a folder for the frames");
-            }
-            if (!CreateDirectoryW(out.c_str(), nullptr)) {
-                return RefuseOut(error, L"cannot create the folder " + Quote(out));
-            }
-            createdFolder = true;
-        }
-        const std::wstring separator = EndsWithSlash(out) ? L"" : L"\\";
-        for (int frame : ListRequestedFrames(request)) {
-            paths.push_back(out + separator + ComposeFrameFileName(request.screen, frame));
-        }
-    } else {
-        folder = FolderOfFile(out);
-        if (!IsFolder(GetFileAttributesW(folder.c_str()))) {
-            return RefuseOut(error, L"the folder of " + Quote(out) + L" does not exist");
-        }
-        paths.push_back(out);
-    }
-    for (const std::wstring& path : paths) {
-        const DWORD existing = GetFileAttributesW(path.c_str());
-        if (existing != INVALID_FILE_ATTRIBUTES &&
-            (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
-            return RefuseOut(error, Quote(path) + L" exists and cannot be replaced");
-        }
-    }
-    if (!CanWriteInFolder(folder)) {
-        if (createdFolder) RemoveDirectoryW(folder.c_str());
-        return RefuseOut(error, L"cannot write in the folder " + Quote(folder));
-    }
-    return true;
 }
 
 int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& paths) {

@@ -1,5 +1,7 @@
 #include "png_writer.h"
 
+#include "output_paths.h"
+
 #include <wincodec.h>
 
 #include <algorithm>
@@ -22,14 +24,6 @@ void ReleaseInterface(Interface*& object) {
         object->Release();
         object = nullptr;
     }
-}
-
-// The folder part of a path, "." when it has none.
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return L".";
-    if (slash == 0) return path.substr(0, 1);
-    return path.substr(0, slash);
 }
 
 // Encodes into `stream`; on failure names the step that failed.
@@ -139,35 +133,25 @@ bool EncodePng(const BYTE* pixels, int width, int height, int stride, std::vecto
 
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
                       std::wstring& failure) {
-    wchar_t temporary[MAX_PATH];
-    if (GetTempFileNameW(FolderOf(path).c_str(), L"kfr", 0, temporary) == 0) {
+    std::wstring temporary;
+    HANDLE file = CreateTemporaryFile(FindFolderOf(path), temporary);
+    if (file == INVALID_HANDLE_VALUE) {
         failure = L"cannot create a temporary file beside " + path;
         return false;
     }
-    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool written = file != INVALID_HANDLE_VALUE && WriteAll(file, bytes);
-    if (file != INVALID_HANDLE_VALUE && !CloseHandle(file)) {
+    bool written = WriteAll(file, bytes);
+    if (!CloseHandle(file)) {
         written = false;
     }
     if (!written) {
-        DeleteFileW(temporary);
-        failure = L"cannot write " + std::wstring(temporary);
+        DeleteFileW(temporary.c_str());
+        failure = L"cannot write " + temporary;
         return false;
     }
-    if (!MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(temporary);
+    if (!MoveFileExW(temporary.c_str(), ExtendPath(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        DeleteFileW(temporary.c_str());
         failure = L"cannot move the finished file onto " + path;
         return false;
     }
-    return true;
-}
-
-bool CanWriteInFolder(const std::wstring& folder) {
-    wchar_t probe[MAX_PATH];
-    if (GetTempFileNameW(folder.c_str(), L"kfr", 0, probe) == 0) {
-        return false;
-    }
-    DeleteFileW(probe);
     return true;
 }

@@ -22,6 +22,3 @@ bool EncodePng(const BYTE* pixels, int width, int height, int stride, std::vecto
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
                       std::wstring& failure);
 
-// Creates, then removes, a temporary file in `folder`: whether files can
-// be written there.
-bool CanWriteInFolder(const std::wstring& folder);

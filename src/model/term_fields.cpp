@@ -1,9 +1,21 @@
 #include "wave_model.h"
 
+#include <new>
+
+Grid g_diffusionTerm = nullptr;
+Grid g_nonlinearTerm = nullptr;
+
 static Grid AllocateTermField() {
-    Grid field = new double*[kProfileSamples];
-    for (int row = 0; row < kProfileSamples; ++row) {
-        field[row] = new double[kEvolutionSteps];
+    // Null row pointers, so that a field cut short by a failed allocation
+    // can be freed like a whole one.
+    Grid field = new double*[kProfileSamples]();
+    try {
+        for (int row = 0; row < kProfileSamples; ++row) {
+            field[row] = new double[kEvolutionSteps];
+        }
+    } catch (const std::bad_alloc&) {
+        FreeTermField(field);
+        throw;
     }
     return field;
 }
@@ -52,4 +64,19 @@ void FreeTermField(Grid field) {
         delete[] field[row];
     }
     delete[] field;
+}
+
+void ReleaseTermFields() {
+    Grid diffusion = g_diffusionTerm;
+    Grid nonlinear = g_nonlinearTerm;
+    g_diffusionTerm = nullptr;
+    g_nonlinearTerm = nullptr;
+    FreeTermField(diffusion);
+    FreeTermField(nonlinear);
+}
+
+void RebuildTermFields() {
+    ReleaseTermFields();
+    g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
+    g_nonlinearTerm = ComputeNonlinearTerm();
 }

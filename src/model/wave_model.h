@@ -40,12 +40,41 @@ void AllocateFieldRows();
 // larger than 0.4 the scheme overflows.
 void SolveBurgers(double b, double v);
 
+// The medium the Wave propagation screen always shows, whatever the
+// sliders say.
+constexpr double kPropagationNonlinearity = 0.12;
+constexpr double kPropagationViscosity = 0.003;
+
+// The formation animation shows every fourth column of the evolution,
+// from frame 0 to the last frame, 1996 (the term fields end at 1999).
+constexpr int kFrameAdvance = 4;
+constexpr int kLastFrame = 1996;
+
+// The term fields that the formation plot shows, built from the current
+// solution; null until the first build.
+extern Grid g_diffusionTerm;
+extern Grid g_nonlinearTerm;
+
+// Span over which the diffusion term lays out the profile's samples.
+constexpr double kDiffusionSpan = 6.283185307;
+
 // New 700 x 2000 field of g_viscosity times the second difference of
 // g_field, with the samples laid out over the span `length`. Row 0 is 0.
+// Throws std::bad_alloc, leaking nothing, when memory runs out.
 Grid ComputeDiffusionTerm(double length);
 
-// New 700 x 2000 field of g_nonlinearity times g_field.
+// New 700 x 2000 field of g_nonlinearity times g_field; as above.
 Grid ComputeNonlinearTerm();
 
 // Releases a field returned by one of the two builders; null is allowed.
 void FreeTermField(Grid field);
+
+// Replaces g_diffusionTerm and g_nonlinearTerm with fields built from the
+// current solution, g_viscosity and g_nonlinearity. The old pair is freed
+// first, so that two pairs never take memory at once; meanwhile both
+// globals are null, so that a failed allocation (std::bad_alloc) leaves
+// them null or whole, never pointing at freed rows.
+void RebuildTermFields();
+
+// Frees both term fields and sets the globals to null.
+void ReleaseTermFields();

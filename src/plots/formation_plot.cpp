@@ -1,7 +1,7 @@
-#include "app.h"
 #include "plots.h"
-#include "resource_ids.h"
-#include "screens.h"
+
+#include "pictures.h"
+#include "wave_model.h"
 
 #include <cmath>
 
@@ -22,9 +22,12 @@ constexpr COLORREF kPlotRed = RGB(255, 0, 0);
 constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
 constexpr int kCoordinateLimit = 1 << 27;
 
+// The size painted on, and which column at which magnification.
 struct Panel {
     int width;
     int height;
+    int frame;
+    int scale;
 };
 
 void DrawStroke(HDC dc, int x0, int y0, int x1, int y1) {
@@ -32,15 +35,23 @@ void DrawStroke(HDC dc, int x0, int y0, int x1, int y1) {
     LineTo(dc, x1, y1);
 }
 
-// Creates a pen, selects it and deletes the one it replaces, except the
-// context's own pen, which the caller keeps to restore at the end.
-HPEN SwitchPen(HDC dc, HPEN previous, int style, int width, COLORREF colour) {
+// Makes a new pen current and deletes the one it displaces, unless that is
+// `own`, the context's pen on entry. A pen that cannot be created leaves
+// `own` current, so that nothing leaks and the lines still appear.
+void SwitchPen(HDC dc, HGDIOBJ own, int style, int width, COLORREF colour) {
     HPEN pen = CreatePen(style, width, colour);
-    SelectObject(dc, pen);
-    if (previous != nullptr) {
-        DeleteObject(previous);
+    HGDIOBJ displaced = SelectObject(dc, pen != nullptr ? pen : own);
+    if (displaced != nullptr && displaced != own) {
+        DeleteObject(displaced);
     }
-    return pen;
+}
+
+// Gives the context its own pen back and deletes the last one made.
+void RestorePen(HDC dc, HGDIOBJ own) {
+    HGDIOBJ displaced = SelectObject(dc, own);
+    if (displaced != nullptr && displaced != own) {
+        DeleteObject(displaced);
+    }
 }
 
 int PixelColumn(const Panel& p, double abscissa) {
@@ -70,10 +81,10 @@ int MirroredSpeedY(const Panel& p, double v) {
 
 int DiffusionY(const Panel& p, double v) {
     const int h = p.height;
-    return TruncateCoordinate((6 * h) / 7 - ((h * v) * g_scale) / kDiffusionDivisor);
+    return TruncateCoordinate((6 * h) / 7 - ((h * v) * p.scale) / kDiffusionDivisor);
 }
 
-// One curve through g_plotPoints: `count` rows of column g_frame of
+// One curve through g_plotPoints: `count` rows of column p.frame of
 // `field`, each row `step` further along the abscissa.
 void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
                int (*rowY)(const Panel&, double), int pinnedPoints) {
@@ -83,7 +94,7 @@ void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
     double abscissa = kFirstAbscissa;
     for (int row = 0; row < count; ++row) {
         g_plotPoints[row].x = PixelColumn(p, abscissa);
-        g_plotPoints[row].y = rowY(p, field[row][g_frame]);
+        g_plotPoints[row].y = rowY(p, field[row][p.frame]);
         abscissa += step;
     }
     // The diffusion curve starts on its axis whatever its first rows hold.
@@ -106,17 +117,19 @@ void DrawVerticalAxis(HDC dc, int x, int tip, int foot) {
     DrawStroke(dc, x, tip, x - 10, tip + 10);
 }
 
-void DrawScaleFrame(HDC dc, int left, int height) {
+// Around the magnification button of `scale`, 5 pixels clear of it; x10's
+// frame has its bottom edge on the border of the area.
+void DrawScaleFrame(HDC dc, int scale, int height) {
     int top;
     int bottom;
-    switch (g_scale) {
+    switch (scale) {
     case 1: top = height - 205; bottom = height - 145; break;
     case 5: top = height - 130; bottom = height - 70; break;
     case 10: top = height - 55; bottom = height; break;
     default: return;
     }
-    const int frameLeft = left + 265;
-    const int frameRight = left + 525;
+    const int frameLeft = 265;
+    const int frameRight = 525;
     DrawStroke(dc, frameLeft, top, frameLeft, bottom);
     DrawStroke(dc, frameLeft, bottom, frameRight, bottom);
     DrawStroke(dc, frameRight, bottom, frameRight, top);
@@ -135,42 +148,41 @@ int TruncateCoordinate(double value) {
     return static_cast<int>(value);
 }
 
-void PaintFormation(HDC dc, HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    const Panel p{client.right, client.bottom};
+void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
+    const Panel p{size.cx, size.cy, view.frame, view.scale};
     const int w = p.width;
     const int h = p.height;
-    DrawPicture(dc, IDB_FORMATION_BACKGROUND, client);
+    PaintPicture(dc, size, view.pictures, background);
 
-    HPEN pen = CreatePen(PS_SOLID, 1, kPlotBlack);
-    HGDIOBJ originalPen = SelectObject(dc, pen);
+    const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
+    SwitchPen(dc, own, PS_SOLID, 1, kPlotBlack);
     DrawHorizontalAxis(dc, p, h / 10 + h / 7);
     DrawHorizontalAxis(dc, p, (6 * h) / 7);
     DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
 
-    pen = SwitchPen(dc, pen, PS_DASH, 1, kPlotRed);
+    SwitchPen(dc, own, PS_DASH, 1, kPlotRed);
     DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, w - 40, h / 2 + h / 20);
 
-    pen = SwitchPen(dc, pen, PS_SOLID, 1, kPlotBlack);
+    SwitchPen(dc, own, PS_SOLID, 1, kPlotBlack);
     const int axisX = (2 * w) / 3 - w / 100 + w / 24;
-    DrawVerticalAxis(dc, axisX, client.top + h / 10, (2 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, axisX, h / 10, (2 * h) / 7 + h / 10);
     DrawVerticalAxis(dc, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
     DrawVerticalAxis(dc, axisX, (5 * h) / 7, h - h / 40);
 
-    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotBlue);
-    DrawScaleFrame(dc, client.left, h);
+    SwitchPen(dc, own, PS_SOLID, 2, kPlotBlue);
+    if (view.scaleFrame) {
+        DrawScaleFrame(dc, p.scale, h);
+    }
     DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, g_plotStep, DiffusionY, 2);
 
-    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotRed);
+    SwitchPen(dc, own, PS_SOLID, 2, kPlotRed);
     DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, g_plotStep, SpeedY, 0);
     // The odd continuation left of row 0, where the profile has its zero.
     DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -g_plotStep, MirroredSpeedY, 0);
 
-    pen = SwitchPen(dc, pen, PS_SOLID, 2, kPlotBlack);
+    SwitchPen(dc, own, PS_SOLID, 2, kPlotBlack);
     DrawCurve(dc, p, g_field, kMainCurvePoints, g_plotStep, ProfileY, 0);
     DrawCurve(dc, p, g_field, kProfileTailPoints, -g_plotStep, MirroredProfileY, 0);
 
-    SelectObject(dc, originalPen);
-    DeleteObject(pen);
+    RestorePen(dc, own);
 }

@@ -1,20 +1,33 @@
-// The painters of the two animated screens. Both take a device context
-// and the main window (for its client size) and read the program-wide
-// state; they keep nothing between calls and can paint into any context.
+// The painters of the two animated screens. Each paints on any device
+// context over (0, 0)-size, reading the solution and the term fields of
+// the model and what the view says; none of them needs a window. The one
+// thing kept between paints is the last scaled picture (pictures.h); the
+// point buffer's contents mean nothing between calls.
 #pragma once
 
 #include <windows.h>
 
-// The "Wave propagation" plot: header, four baselines and 45 stages of
-// g_field, pausing 100 ms after each stage.
-void PaintPropagation(HDC dc, HWND window);
+#include "screen_table.h"
 
-// The same plot with a chosen pause after each stage (0: none).
-void DrawPropagation(HDC dc, HWND window, void (*pauseAfterStage)());
+// Abscissa advance per plotted grid row in both plots: kPi / 703.
+extern const double g_plotStep;
 
-// One frame of the "Wave formation" plot: column g_frame of g_field and
-// of both term fields, the diffusion curve magnified by g_scale.
-void PaintFormation(HDC dc, HWND window);
+// The formation plot's polylines are built in this one buffer.
+constexpr int kPlotPointCount = 703;
+extern POINT* g_plotPoints;
+
+// The "Wave propagation" plot: white, the header picture, four baselines
+// and 45 stages of g_field, calling view.pauseAfterStage (when set) after
+// each stage.
+void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view);
+
+// The pause the program makes after each propagation stage: 100 ms.
+void PausePropagationStage();
+
+// One frame of the "Wave formation" plot: the background picture
+// stretched, the axes, and column view.frame of g_field and of both term
+// fields, the viscous term magnified by view.scale.
+void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view);
 
 // Truncates a plot coordinate toward zero; values beyond what GDI can
 // draw are held at its limit instead of overflowing the int.

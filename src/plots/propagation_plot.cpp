@@ -1,6 +1,7 @@
-#include "app.h"
 #include "plots.h"
-#include "resource_ids.h"
+
+#include "pictures.h"
+#include "wave_model.h"
 
 #include <algorithm>
 
@@ -21,33 +22,34 @@ constexpr DWORD kStagePauseMs = 100;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
 
-void PauseOneStage() {
-    Sleep(kStagePauseMs);
-}
-
-void DrawHeader(HDC dc, int width) {
-    HBITMAP header = LoadBitmapW(g_instance, MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER));
+// The header picture at its natural size in a block of 625 x 130 pixels.
+void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
+    HBITMAP header = LoadBitmapW(pictures, MAKEINTRESOURCEW(id));
+    if (header == nullptr) {
+        return;
+    }
     BITMAP size = {};
     GetObjectW(header, sizeof size, &size);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ original = SelectObject(memory, header);
     // Only the picture's own extent: the rest of the block stays white.
-    BitBlt(dc, width / 2 - 300, 10, std::min<int>(kHeaderWidth, size.bmWidth),
-           std::min<int>(kHeaderHeight, size.bmHeight), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, original);
-    DeleteDC(memory);
+    CopyBitmap(dc, width / 2 - 300, 10,
+               SIZE{std::min<LONG>(kHeaderWidth, size.bmWidth),
+                    std::min<LONG>(kHeaderHeight, size.bmHeight)},
+               header);
     DeleteObject(header);
 }
 
 }  // namespace
 
-void DrawPropagation(HDC dc, HWND window, void (*pauseAfterStage)()) {
-    RECT client;
-    GetClientRect(window, &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawHeader(dc, width);
+void PausePropagationStage() {
+    Sleep(kStagePauseMs);
+}
+
+void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
+    const int width = size.cx;
+    const int height = size.cy;
+    const RECT area{0, 0, width, height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawHeader(dc, width, view.pictures, header);
 
     for (int m = 2; m <= 5; ++m) {
         const int y = (m * height) / 7;
@@ -72,15 +74,11 @@ void DrawPropagation(HDC dc, HWND window, void (*pauseAfterStage)()) {
                     break;
                 }
             }
-            if (pauseAfterStage != nullptr) {
-                pauseAfterStage();
+            if (view.pauseAfterStage != nullptr) {
+                view.pauseAfterStage();
             }
             // The next stage starts at this abscissa: a vertical joint.
             x -= g_plotStep;
         }
     }
-}
-
-void PaintPropagation(HDC dc, HWND window) {
-    DrawPropagation(dc, window, PauseOneStage);
 }

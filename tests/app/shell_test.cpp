@@ -2,6 +2,7 @@
 // buttons, for the client sizes a lecture hall's projectors have.
 #include "app.h"
 #include "button_panels.h"
+#include "controls.h"
 #include "language.h"
 #include "test_windows.h"
 

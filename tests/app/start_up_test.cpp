@@ -1,6 +1,7 @@
 // The main window as start-up leaves it, in-process under Wine.
 #include "app.h"
 #include "main_window.h"
+#include "plots.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,11 @@
 // What one paint costs: PaintFormation and the stretched title picture
 // into a memory context, against one BitBlt of the same size, the least a
 // paint of that size can cost. Prints the median of repeated runs, in ms.
-#include "app.h"
-#include "commands.h"
+#include "paint_support.h"
+#include "pictures.h"
 #include "plots.h"
 #include "resource_ids.h"
-#include "screens.h"
-#include "test_windows.h"
+#include "wave_model.h"
 
 #include <windows.h>
 
@@ -29,13 +28,15 @@ struct Size {
 
 constexpr Size kSizes[] = {{1366, 768}, {1920, 1080}, {3840, 2160}};
 
-// The context, window and size one timed operation works on.
+// The context and size one timed operation works on.
 struct Target {
-    HWND window;
     Canvas canvas;
     Canvas source;
-    RECT client;
+    SIZE size;
 };
+
+// The pictures, frame and magnification painted.
+ScreenView s_view;
 
 double ReadMilliseconds() {
     static LARGE_INTEGER frequency = [] {
@@ -66,30 +67,31 @@ double MeasureMedian(void (*operation)(const Target&), const Target& target) {
 }
 
 void PaintFormationOnce(const Target& target) {
-    PaintFormation(target.canvas.dc, target.window);
+    PaintFormation(target.canvas.dc, target.size, IDB_FORMATION_BACKGROUND, s_view);
 }
 
 void CopyOnce(const Target& target) {
-    BitBlt(target.canvas.dc, 0, 0, target.client.right, target.client.bottom, target.source.dc,
-           0, 0, SRCCOPY);
+    BitBlt(target.canvas.dc, 0, 0, target.size.cx, target.size.cy, target.source.dc, 0, 0,
+           SRCCOPY);
 }
 
 void DrawTitleOnce(const Target& target) {
-    DrawPicture(target.canvas.dc, IDB_TITLE, target.client);
+    PaintPicture(target.canvas.dc, target.size, s_view.pictures, IDB_TITLE);
 }
 
 // The formation plot's own background, which every frame loads and scales.
 void DrawBackgroundOnce(const Target& target) {
-    DrawPicture(target.canvas.dc, IDB_FORMATION_BACKGROUND, target.client);
+    PaintPicture(target.canvas.dc, target.size, s_view.pictures, IDB_FORMATION_BACKGROUND);
 }
 
 }  // namespace
 
 int main() {
-    PrepareProgramState();
+    PrepareSolution();
     RebuildTermFields();
-    g_frame = kBenchFrame;
-    g_scale = kBenchScale;
+    s_view.pictures = GetModuleHandleW(nullptr);
+    s_view.frame = kBenchFrame;
+    s_view.scale = kBenchScale;
 
     std::printf("Paint costs in ms, median of %d runs after %d warm-up runs; a memory\n"
                 "context (32-bit DIB section) as the target; ratio = paint / BitBlt;\n"
@@ -99,12 +101,7 @@ int main() {
                 "ratio", "background", "lines", "title pic", "ratio");
     for (const Size& size : kSizes) {
         Target target;
-        target.window = CreateTestParent(size.width, size.height);
-        GetClientRect(target.window, &target.client);
-        if (target.client.right != size.width || target.client.bottom != size.height) {
-            std::printf("%dx%d: no client area of that size\n", size.width, size.height);
-            return 1;
-        }
+        target.size = SIZE{size.width, size.height};
         target.canvas = CreateCanvas(size.width, size.height, RGB(255, 255, 255));
         target.source = CreateCanvas(size.width, size.height, RGB(0, 0, 0));
         const double copy = MeasureMedian(CopyOnce, target);
@@ -118,7 +115,6 @@ int main() {
                     title / copy);
         DestroyCanvas(target.source);
         DestroyCanvas(target.canvas);
-        DestroyWindow(target.window);
     }
     return 0;
 }

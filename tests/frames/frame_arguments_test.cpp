@@ -30,7 +30,7 @@ FrameRequest Accept(const std::wstring& line) {
 
 TEST(FrameArguments, DefaultsAreTheFormationScreenAsTheProgramOpensIt) {
     const FrameRequest request = Accept(L"formation");
-    EXPECT_EQ(request.screen, ExportFormation);
+    EXPECT_EQ(request.screen, ScreenFormation);
     EXPECT_FALSE(request.range);
     EXPECT_EQ(ListRequestedFrames(request), std::vector<int>{0});
     EXPECT_EQ(request.scale, 1);
@@ -105,18 +105,18 @@ TEST(FrameArguments, OtherScreensPaintOnePictureEach) {
         const wchar_t* line;
         int screen;
         const wchar_t* file;
-    } kScreens[] = {{L"propagation", ExportPropagation, L"propagation.png"},
-                    {L"title --language ru", ExportTitle, L"title.png"},
-                    {L"theory --size 640x480", ExportTheory, L"theory.png"},
-                    {L"authors", ExportAuthors, L"authors.png"}};
+    } kScreens[] = {{L"propagation", ScreenPropagation, L"propagation.png"},
+                    {L"title --language ru", ScreenTitle, L"title.png"},
+                    {L"theory --size 640x480", ScreenTheory, L"theory.png"},
+                    {L"authors", ScreenAuthors, L"authors.png"}};
     for (const auto& entry : kScreens) {
         const FrameRequest request = Accept(entry.line);
         EXPECT_EQ(request.screen, entry.screen);
         EXPECT_EQ(ListRequestedFrames(request), std::vector<int>{0});
         EXPECT_EQ(ComposeFrameFileName(request.screen, 0), entry.file);
     }
-    EXPECT_EQ(ComposeFrameFileName(ExportFormation, 0), L"formation-0000.png");
-    EXPECT_EQ(ComposeFrameFileName(ExportFormation, 1996), L"formation-1996.png");
+    EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 0), L"formation-0000.png");
+    EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 1996), L"formation-1996.png");
 }
 
 TEST(FrameArguments, HelpNeedsNoScreen) {

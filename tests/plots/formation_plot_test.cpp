@@ -2,13 +2,12 @@
 // background: where axes, frame and curves fall on the client sizes of
 // lecture-hall projectors, their exact colours, what the magnification
 // changes, and that a paint leaves the context and the GDI as it found them.
-#include "app.h"
-#include "commands.h"
 #include "gdi_counter.h"
+#include "paint_support.h"
+#include "pictures.h"
 #include "plots.h"
 #include "resource_ids.h"
-#include "screens.h"
-#include "test_windows.h"
+#include "wave_model.h"
 
 #include <gtest/gtest.h>
 
@@ -79,28 +78,32 @@ constexpr Layout kLayouts[] = {
      1894, 804, 847},
 };
 
+// What the plot shows: the frame and magnification the tests set.
+ScreenView s_view;
+
+void PaintPlot(const Canvas& canvas) {
+    PaintFormation(canvas.dc, SIZE{canvas.width, canvas.height}, IDB_FORMATION_BACKGROUND,
+                   s_view);
+}
+
 // One paint of the plot, and beside it the background picture alone.
 struct Frame {
-    HWND window;
     Canvas plot;
     Canvas picture;
 };
 
 Frame PaintFrame(int width, int height) {
     Frame frame;
-    frame.window = CreateTestClient(width, height);
     frame.plot = CreateCanvas(width, height, kUnpainted);
-    PaintFormation(frame.plot.dc, frame.window);
+    PaintPlot(frame.plot);
     frame.picture = CreateCanvas(width, height, kUnpainted);
-    const RECT client{0, 0, width, height};
-    DrawPicture(frame.picture.dc, IDB_FORMATION_BACKGROUND, client);
+    PaintPicture(frame.picture.dc, SIZE{width, height}, s_view.pictures, IDB_FORMATION_BACKGROUND);
     return frame;
 }
 
 void ReleaseFrame(Frame& frame) {
     DestroyCanvas(frame.plot);
     DestroyCanvas(frame.picture);
-    DestroyWindow(frame.window);
 }
 
 // A pixel of this colour that the plot, not the picture, put there.
@@ -144,17 +147,11 @@ Extent FindExtent(const Frame& frame, COLORREF colour, RECT region, int skippedR
 class FormationPlot : public ::testing::Test {
 protected:
     void SetUp() override {
-        PrepareProgramState();
-        g_nonlinearity = 0.3;
-        g_viscosity = 0.002;
-        SolveBurgers(g_nonlinearity, g_viscosity);
+        PrepareSolution();
         RebuildTermFields();
-        g_frame = 0;
-        g_scale = 10;
-    }
-    void TearDown() override {
-        g_frame = 0;
-        g_scale = 1;
+        s_view = ScreenView{};
+        s_view.pictures = GetModuleHandleW(nullptr);
+        s_view.scale = 10;
     }
 };
 
@@ -314,7 +311,7 @@ TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
         const RECT left{0, 0, l.firstPoint - 2 * kPenLead, l.height};
         for (const Mark& mark : kMarks) {
             SCOPED_TRACE(mark.scale);
-            g_scale = mark.scale;
+            s_view.scale = mark.scale;
             Frame frame = PaintFrame(l.width, l.height);
             const Extent box = FindExtent(frame, kPlotBlue, left);
             EXPECT_EQ(box.left, kFrameLeft - kPenLead);
@@ -332,7 +329,7 @@ TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
             EXPECT_EQ(bottomEdge.count, mark.bottom == 0 ? 1 : 2);
             ReleaseFrame(frame);
         }
-        g_scale = 3;
+        s_view.scale = 3;
         Frame frame = PaintFrame(l.width, l.height);
         EXPECT_EQ(FindExtent(frame, kPlotBlue, left).count, 0) << "no frame for another scale";
         ReleaseFrame(frame);
@@ -349,10 +346,10 @@ TEST_F(FormationPlot, DiffusionCurveStartsOnItsAxisAndScalesByH45) {
         for (int row = 0; row < 450; ++row) {
             g_diffusionTerm[row][frameIndex] = row < 2 ? kFirstRowsValue : kOtherRowsValue;
         }
-        g_frame = frameIndex;
+        s_view.frame = frameIndex;
         for (int scale : {1, 5, 10}) {
             SCOPED_TRACE(testing::Message() << "frame " << frameIndex << " x" << scale);
-            g_scale = scale;
+            s_view.scale = scale;
             Frame frame = PaintFrame(l.width, l.height);
             // Only the stroke from row 0 to row 1 reaches these two columns.
             const Extent start = FindExtent(
@@ -376,10 +373,10 @@ TEST_F(FormationPlot, MagnificationChangesOnlyTheDiffusionCurveAndTheFrame) {
     // into the speed panel.
     for (int frameIndex : {204, 1200}) {
         SCOPED_TRACE(frameIndex);
-        g_frame = frameIndex;
-        g_scale = 1;
+        s_view.frame = frameIndex;
+        s_view.scale = 1;
         Frame one = PaintFrame(l.width, l.height);
-        g_scale = 10;
+        s_view.scale = 10;
         Frame ten = PaintFrame(l.width, l.height);
         long differing = 0;
         for (int y = 0; y < l.height; ++y) {
@@ -399,11 +396,11 @@ TEST_F(FormationPlot, MagnificationChangesOnlyTheDiffusionCurveAndTheFrame) {
 
 TEST_F(FormationPlot, RepaintOfOneFrameIsIdentical) {
     const Layout& l = kLayouts[1];
-    g_frame = 600;
-    g_scale = 5;
+    s_view.frame = 600;
+    s_view.scale = 5;
     Frame first = PaintFrame(l.width, l.height);
     Canvas second = CreateCanvas(l.width, l.height, kUnpainted);
-    PaintFormation(second.dc, first.window);
+    PaintPlot(second);
     GdiFlush();
     EXPECT_EQ(std::memcmp(first.plot.pixels, second.pixels, l.width * l.height * 4), 0);
     DestroyCanvas(second);
@@ -416,27 +413,31 @@ TEST_F(FormationPlot, PaintsLeaveNoGdiObjectsAndGiveBackThePen) {
     constexpr long kObjectsPerPaint = 7;
     constexpr int kPaints = 3;
     InstallGdiCounter();
-    HWND window = CreateTestClient(1024, 768);
     Canvas canvas = CreateCanvas(1024, 768, kUnpainted);
     HPEN own = CreatePen(PS_SOLID, 3, RGB(0, 128, 0));
     HGDIOBJ original = SelectObject(canvas.dc, own);
-    PaintFormation(canvas.dc, window);
+    PaintPlot(canvas);
     const long outstanding = GdiObjectsOutstanding();
     const long created = GdiObjectsCreated();
     const long failed = GdiFailedDeletions();
     for (int paint = 0; paint < kPaints; ++paint) {
-        g_scale = paint == 0 ? 1 : 10;
-        PaintFormation(canvas.dc, window);
+        s_view.scale = paint == 0 ? 1 : 10;
+        PaintPlot(canvas);
         EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), own);
     }
     EXPECT_EQ(GdiObjectsCreated() - created, kPaints * kObjectsPerPaint);
+    // Pens that cannot be made: the first, some, or all six.
+    for (int refused : {1, 3, 6}) {
+        FailPenCreations(refused);
+        PaintPlot(canvas);
+        EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), own) << refused;
+    }
     EXPECT_EQ(GdiObjectsOutstanding(), outstanding);
     EXPECT_EQ(GdiFailedDeletions(), failed);
     EXPECT_EQ(failed, 0);
     SelectObject(canvas.dc, original);
     DeleteObject(own);
     DestroyCanvas(canvas);
-    DestroyWindow(window);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // The propagation plot, painted into a readable bitmap: the white fill,
 // the header, the four baselines, how the stages join into one curve per
 // baseline and stop at the right edge, and the 45 pauses.
-#include "app.h"
 #include "gdi_counter.h"
+#include "paint_support.h"
 #include "plots.h"
 #include "resource_ids.h"
-#include "test_windows.h"
+#include "wave_model.h"
 
 #include <gtest/gtest.h>
 
@@ -68,17 +68,23 @@ void RecordStage() {
     s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
 }
 
+// The plot over (0, 0)-size of the canvas, with the pause after each stage.
+void PaintPlot(const Canvas& canvas, SIZE size, void (*pause)()) {
+    ScreenView view;
+    view.pictures = GetModuleHandleW(nullptr);
+    view.pauseAfterStage = pause;
+    PaintPropagation(canvas.dc, size, IDB_PROPAGATION_HEADER, view);
+}
+
 // Paints the whole animation into a fresh canvas, recording every stage.
 // A canvas wider than the client area shows what is drawn beyond it.
 Canvas PaintAnimation(int width, int height, int canvasWidth = 0) {
-    HWND window = CreateTestClient(width, height);
     Canvas canvas = CreateCanvas(std::max(width, canvasWidth), height, kUnpainted);
     s_watched = &canvas;
     s_clientWidth = width;
     s_stageHashes.clear();
-    DrawPropagation(canvas.dc, window, RecordStage);
+    PaintPlot(canvas, SIZE{width, height}, RecordStage);
     s_watched = nullptr;
-    DestroyWindow(window);
     GdiFlush();
     return canvas;
 }
@@ -105,7 +111,7 @@ std::pair<int, int> FindCurveRows(const Canvas& canvas, int top, int bottom, int
 class PropagationPlot : public ::testing::Test {
 protected:
     void SetUp() override {
-        PrepareProgramState();
+        PrepareSolution();
         // As the Wave propagation command solves before showing the screen.
         SolveBurgers(0.12, 0.003);
     }
@@ -143,7 +149,7 @@ TEST_F(PropagationPlot, FillsWhiteAndDrawsTheWaveAroundFourBaselines) {
 }
 
 TEST_F(PropagationPlot, HeaderPictureSitsInItsBlockAndNothingElseAboveTheCurves) {
-    HBITMAP header = LoadBitmapW(g_instance, MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER));
+    HBITMAP header = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER));
     ASSERT_NE(header, nullptr);
     BITMAP size = {};
     GetObjectW(header, sizeof size, &size);
@@ -250,13 +256,11 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
 }
 
 TEST_F(PropagationPlot, PaintLastsAtLeastItsFortyFivePauses) {
-    HWND window = CreateTestClient(320, 240);
     Canvas canvas = CreateCanvas(320, 240, kUnpainted);
     const auto start = std::chrono::steady_clock::now();
-    PaintPropagation(canvas.dc, window);
+    PaintPlot(canvas, SIZE{320, 240}, PausePropagationStage);
     EXPECT_GE(std::chrono::steady_clock::now() - start, kAllPauses);
     DestroyCanvas(canvas);
-    DestroyWindow(window);
 }
 
 TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
@@ -264,7 +268,6 @@ TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     constexpr long kObjectsPerPaint = 2;
     constexpr int kPaints = 3;
     InstallGdiCounter();
-    HWND window = CreateTestClient(1280, 1024);
     Canvas canvas = CreateCanvas(1280, 1024, kUnpainted);
     HPEN own = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     HGDIOBJ original = SelectObject(canvas.dc, own);
@@ -272,7 +275,7 @@ TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     const long created = GdiObjectsCreated();
     const long failed = GdiFailedDeletions();
     for (int paint = 0; paint < kPaints; ++paint) {
-        DrawPropagation(canvas.dc, window, nullptr);
+        PaintPlot(canvas, SIZE{1280, 1024}, nullptr);
         EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), own);
     }
     EXPECT_EQ(GdiObjectsCreated() - created, kPaints * kObjectsPerPaint);
@@ -282,7 +285,6 @@ TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     SelectObject(canvas.dc, original);
     DeleteObject(own);
     DestroyCanvas(canvas);
-    DestroyWindow(window);
 }
 
 }  // namespace

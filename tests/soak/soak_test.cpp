@@ -663,7 +663,9 @@ bool PaintCurrentScreen(Soak& soak) {
             RunCountedPaint(soak, [&] {
                 RECT area{0, 0, canvas.width, canvas.height};
                 FillRect(canvas.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                DrawPropagation(canvas.dc, soak.window, nullptr);
+                ScreenView view = ReadScreenView();
+                view.pauseAfterStage = nullptr;
+                PaintScreen(canvas.dc, soak.client, ScreenPropagation, view);
             });
         });
     }
@@ -674,23 +676,21 @@ bool PaintCurrentScreen(Soak& soak) {
             RunCountedPaint(soak, [&] { UpdateWindow(soak.window); });
         });
     }
-    // As WM_PAINT does it, or stretched to the client area instead of the desktop.
-    RECT area;
-    const bool desktop = DrawChance(soak, 0.75);
-    if (desktop) {
-        GetWindowRect(GetDesktopWindow(), &area);
-    } else {
-        area = RECT{0, 0, soak.client.cx, soak.client.cy};
-    }
+    // As WM_PAINT does it, or every screen over the client area.
+    const bool asWindow = DrawChance(soak, 0.75);
     ++soak.canvasPaints;
     Canvas& canvas = GetClientSizedCanvas(soak);
     return SendChecked(soak, Paint,
-                       std::string("PaintScreen into a memory context, ") +
-                           (desktop ? "desktop" : "client") + " rectangle " +
-                           DescribeRect(area),
+                       std::string("a paint into a memory context, ") +
+                           (asWindow ? "as the window paints" : "over the client area"),
                        [&] {
-                           RunCountedPaint(soak,
-                                           [&] { PaintScreen(canvas.dc, soak.window, area); });
+                           RunCountedPaint(soak, [&] {
+                               if (asWindow) {
+                                   PaintCurrentScreen(canvas.dc, soak.window);
+                               } else {
+                                   PaintScreen(canvas.dc, soak.client, g_screen, ReadScreenView());
+                               }
+                           });
                        });
 }
 

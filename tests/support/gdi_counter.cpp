@@ -7,6 +7,7 @@
 static long s_created = 0;
 static long s_deleted = 0;
 static long s_failed = 0;
+static int s_pensToRefuse = 0;
 
 static decltype(&CreatePen) s_createPen;
 static decltype(&CreateCompatibleDC) s_createCompatibleDC;
@@ -27,6 +28,10 @@ static BOOL CountDeletion(BOOL deleted) {
 }
 
 static HPEN WINAPI CountingCreatePen(int style, int width, COLORREF colour) {
+    if (s_pensToRefuse > 0) {
+        --s_pensToRefuse;
+        return nullptr;
+    }
     return Counted(s_createPen(style, width, colour));
 }
 static HDC WINAPI CountingCreateCompatibleDC(HDC dc) {
@@ -102,4 +107,8 @@ long GdiObjectsCreated() {
 
 long GdiFailedDeletions() {
     return s_failed;
+}
+
+void FailPenCreations(int count) {
+    s_pensToRefuse = count;
 }

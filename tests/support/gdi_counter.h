@@ -12,3 +12,6 @@ long GdiObjectsOutstanding();
 long GdiObjectsCreated();
 // Deletions that failed (an object still selected, a bad handle).
 long GdiFailedDeletions();
+// The next `count` pens the program asks for are refused, as when GDI runs
+// out of room.
+void FailPenCreations(int count);

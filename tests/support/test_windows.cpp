@@ -8,13 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <stdexcept>
+
+void Require(bool condition, const std::string& what) {
+    if (!condition) {
+        throw std::runtime_error("test set-up failed: " + what);
+    }
+}
 
 void PrepareProgramState() {
     static bool prepared = false;
     g_instance = GetModuleHandleW(nullptr);
     if (!prepared) {
-        AllocateFieldRows();
-        SolveBurgers(g_nonlinearity, g_viscosity);
+        PrepareSolution();
         prepared = true;
     }
 }
@@ -37,16 +43,19 @@ void ResetProgramGlobals() {
 
 HWND CreateProgramWindow() {
     PrepareProgramState();
-    static const ATOM registered = RegisterMainWindowClass(g_instance);
-    EXPECT_NE(registered, 0);
+    WNDCLASSW registered = {};
+    if (!GetClassInfoW(g_instance, L"Ondrel", &registered)) {
+        Require(RegisterMainWindowClass(g_instance) != 0, "the window class is registered");
+    }
     // A destroyed window takes its menu bar with it; the program has only
     // one window, a test may create several.
     if (!IsMenu(g_menuBar)) {
         g_menuBar = CreateMenu();
     }
-    RECT desktop;
+    RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
     HWND window = CreateMainWindow(g_instance, ComputeMainWindowSize(desktop));
+    Require(window != nullptr, "the main window is created");
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     PumpMessages();
@@ -105,17 +114,18 @@ void ResizeClientArea(HWND window, int width, int height) {
         s_mainProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UnboundedProc)));
     }
-    RECT client;
+    RECT client = {};
     GetClientRect(window, &client);
-    RECT frame;
+    RECT frame = {};
     GetWindowRect(window, &frame);
     const int extraWidth = (frame.right - frame.left) - client.right;
     const int extraHeight = (frame.bottom - frame.top) - client.bottom;
     SetWindowPos(window, nullptr, 0, 0, width + extraWidth, height + extraHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, width);
-    EXPECT_EQ(client.bottom, height);
+    Require(client.right == width && client.bottom == height,
+            "the main window's client area is " + std::to_string(width) + " x " +
+                std::to_string(height));
 }
 
 void PumpMessages() {
@@ -138,16 +148,12 @@ HWND CreateTestParent(int width, int height) {
         parentClass.lpszClassName = L"KestrumTestParent";
         registered = RegisterClassW(&parentClass);
     }
-    return CreateWindowExW(0, L"KestrumTestParent", L"", WS_POPUP, 0, 0, width, height, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-HWND CreateTestClient(int width, int height) {
-    HWND window = CreateTestParent(width, height);
-    RECT client;
+    HWND window = CreateWindowExW(0, L"KestrumTestParent", L"", WS_POPUP, 0, 0, width, height,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT client = {};
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, width);
-    EXPECT_EQ(client.bottom, height);
+    Require(window != nullptr && client.right == width && client.bottom == height,
+            "a test window of " + std::to_string(width) + " x " + std::to_string(height));
     return window;
 }
 
@@ -158,7 +164,7 @@ std::wstring WindowText(HWND window) {
 }
 
 RECT ChildRect(HWND child) {
-    RECT rect;
+    RECT rect = {};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
@@ -183,68 +189,4 @@ std::vector<ChildWindow> ListChildren(HWND parent) {
         if (GetParent(child.handle) == parent) direct.push_back(child);
     }
     return direct;
-}
-
-Canvas CreateCanvas(int width, int height, COLORREF fill) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Canvas canvas = {};
-    canvas.dc = CreateCompatibleDC(nullptr);
-    canvas.bitmap = CreateDIBSection(canvas.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    canvas.original = SelectObject(canvas.dc, canvas.bitmap);
-    canvas.pixels = static_cast<uint32_t*>(bits);
-    canvas.width = width;
-    canvas.height = height;
-    HBRUSH brush = CreateSolidBrush(fill);
-    RECT all{0, 0, width, height};
-    FillRect(canvas.dc, &all, brush);
-    DeleteObject(brush);
-    GdiFlush();
-    return canvas;
-}
-
-void DestroyCanvas(Canvas& canvas) {
-    SelectObject(canvas.dc, canvas.original);
-    DeleteObject(canvas.bitmap);
-    DeleteDC(canvas.dc);
-    canvas = Canvas{};
-}
-
-COLORREF PixelAt(const Canvas& canvas, int x, int y) {
-    if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height) {
-        return CLR_INVALID;
-    }
-    GdiFlush();
-    const uint32_t bgra = canvas.pixels[y * canvas.width + x];
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-}
-
-bool SaveCanvasAsBmp(const Canvas& canvas, const std::wstring& path) {
-    GdiFlush();
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER header = {};
-    const DWORD size = canvas.width * canvas.height * 4;
-    header.biSize = sizeof header;
-    header.biWidth = canvas.width;
-    header.biHeight = -canvas.height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + size;
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-              WriteFile(out, &header, sizeof header, &written, nullptr) &&
-              WriteFile(out, canvas.pixels, size, &written, nullptr);
-    CloseHandle(out);
-    return ok;
 }

@@ -3,9 +3,14 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "paint_support.h"
+
+// Ends the test at once, as a failure naming `what`, when a window or a
+// size it needs could not be had: no later check should run on a wrong one.
+void Require(bool condition, const std::string& what);
 
 // g_instance, the grid rows and a first solve, as start-up leaves them.
 void PrepareProgramState();
@@ -39,10 +44,8 @@ void ResizeClientArea(HWND window, int width, int height);
 // Handles every message waiting for this thread.
 void PumpMessages();
 
-// A popup parent of a given client size, for geometry tests.
+// A popup parent of exactly the given client size, for geometry tests.
 HWND CreateTestParent(int width, int height);
-// The same, checking that the client area has that size.
-HWND CreateTestClient(int width, int height);
 
 struct ChildWindow {
     HWND handle;
@@ -56,18 +59,3 @@ struct ChildWindow {
 std::vector<ChildWindow> ListChildren(HWND parent);
 std::wstring WindowText(HWND window);
 RECT ChildRect(HWND child);
-
-// A 32-bit top-down DIB section selected into a memory context.
-struct Canvas {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ original;
-    uint32_t* pixels;
-    int width;
-    int height;
-};
-Canvas CreateCanvas(int width, int height, COLORREF fill);
-void DestroyCanvas(Canvas& canvas);
-// The pixel as a COLORREF (0x00BBGGRR), or CLR_INVALID outside.
-COLORREF PixelAt(const Canvas& canvas, int x, int y);
-bool SaveCanvasAsBmp(const Canvas& canvas, const std::wstring& path);

@@ -1,0 +1,127 @@
+#include "output_paths.h"
+
+#include <cwctype>
+
+namespace {
+
+bool IsFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+DWORD ReadAttributes(const std::wstring& path) {
+    return GetFileAttributesW(ExtendPath(path).c_str());
+}
+
+bool EndsWithSlash(const std::wstring& path) {
+    return path.back() == L'\\' || path.back() == L'/';
+}
+
+bool EndsWithPng(const std::wstring& path) {
+    if (path.size() < 4) return false;
+    std::wstring end = path.substr(path.size() - 4);
+    for (wchar_t& c : end) c = static_cast<wchar_t>(std::towlower(c));
+    return end == L".png";
+}
+
+std::wstring Quote(const std::wstring& text) {
+    return L"'" + text + L"'";
+}
+
+bool RefuseOut(ArgumentError& error, const std::wstring& reason) {
+    error.argument = L"--out";
+    error.reason = reason;
+    return false;
+}
+
+// Makes, then removes, a file in the folder.
+bool CanWriteInFolder(const std::wstring& folder) {
+    std::wstring probe;
+    HANDLE file = CreateTemporaryFile(folder, probe);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    DeleteFileW(probe.c_str());
+    return true;
+}
+
+}  // namespace
+
+std::wstring FindFolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L".";
+    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+std::wstring ExtendPath(const std::wstring& path) {
+    const std::wstring prefix = L"\\\\?\\";
+    if (path.compare(0, prefix.size(), prefix) == 0) return path;
+    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return path;
+    std::wstring full(length, L'\0');
+    length = GetFullPathNameW(path.c_str(), length, &full[0], nullptr);
+    full.resize(length);
+    // A network path \\server\share becomes \\?\UNC\server\share.
+    if (full.compare(0, 2, L"\\\\") == 0) return prefix + L"UNC" + full.substr(1);
+    return prefix + full;
+}
+
+HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path) {
+    // The system's GetTempFileNameW writes into a buffer of MAX_PATH.
+    static unsigned s_count = 0;
+    std::wstring stem = ExtendPath(folder);
+    if (!EndsWithSlash(stem)) stem += L"\\";
+    stem += L"~kestrum-frames-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = stem + std::to_wstring(++s_count) + L".tmp";
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
+                        ArgumentError& error) {
+    const std::wstring out = request.out.empty() ? L"." : request.out;
+    const DWORD attributes = ReadAttributes(out);
+    std::wstring folder;
+    bool createdFolder = false;
+    if (request.range || IsFolder(attributes) || EndsWithSlash(out)) {
+        folder = out;
+        if (!IsFolder(attributes)) {
+            if (attributes != INVALID_FILE_ATTRIBUTES) {
+                return RefuseOut(error, Quote(out) + L" is a file, not a folder for the frames");
+            }
+            if (!CreateDirectoryW(ExtendPath(out).c_str(), nullptr)) {
+                return RefuseOut(error, L"cannot create the folder " + Quote(out));
+            }
+            createdFolder = true;
+        }
+        const std::wstring separator = EndsWithSlash(out) ? L"" : L"\\";
+        for (int frame : ListRequestedFrames(request)) {
+            paths.push_back(out + separator + ComposeFrameFileName(request.screen, frame));
+        }
+    } else {
+        // The data is PNG; another name would mislead whatever opens it.
+        if (!EndsWithPng(out)) {
+            return RefuseOut(error, Quote(out) + L" is not a .png file name, nor a folder");
+        }
+        folder = FindFolderOf(out);
+        if (!IsFolder(ReadAttributes(folder))) {
+            return RefuseOut(error, L"the folder of " + Quote(out) + L" does not exist");
+        }
+        paths.push_back(out);
+    }
+    for (const std::wstring& path : paths) {
+        const DWORD existing = ReadAttributes(path);
+        if (existing != INVALID_FILE_ATTRIBUTES &&
+            (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+            return RefuseOut(error, Quote(path) + L" exists and cannot be replaced");
+        }
+    }
+    if (!CanWriteInFolder(folder)) {
+        if (createdFolder) RemoveDirectoryW(ExtendPath(folder).c_str());
+        return RefuseOut(error, L"cannot write in the folder " + Quote(folder));
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+// Where kestrum-frames writes: the files a request names, all checked
+// before anything is painted, and paths of any length the platform takes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "frame_arguments.h"
+
+// The folder part of a path: "." when it has none, and the root itself for
+// "\x" or "C:\x". Both slashes separate.
+std::wstring FindFolderOf(const std::wstring& path);
+
+// The path as it is handed to the file functions: absolute, with the
+// "\\?\" prefix that lifts the MAX_PATH limit of 260 characters.
+std::wstring ExtendPath(const std::wstring& path);
+
+// Creates a new, empty file with a name of its own in `folder`, opened
+// for writing; INVALID_HANDLE_VALUE when none can be made. `path` receives
+// its name (extended).
+HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path);
+
+// Turns --out into the files to write, as the user will read them: into a
+// folder (created if missing, one level) for a range, for a folder given
+// by name, or for no --out at all; otherwise the .png file itself. Refuses,
+// naming --out, what cannot be written: a missing folder, a file where a
+// folder is wanted, a name that is not .png, a file that cannot be
+// replaced, a folder without write access.
+bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
+                        ArgumentError& error);

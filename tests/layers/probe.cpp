@@ -1,0 +1,1 @@
+// Compiled with one header forced in front (-include) by the layer checks.

@@ -86,6 +86,12 @@ kestrum_prepare_prefix() {
         sleep 0.5
         kestrum_desktop_running && break
       done
+      # Without it every window would end with the program that made it:
+      # better no test than tests on a desktop that comes and goes.
+      if ! kestrum_desktop_running; then
+        echo "wine-env: the virtual desktop of $WINEPREFIX did not start" >&2
+        exit 1
+      fi
     fi
   ) 9>"$WINEPREFIX.lock"
 }

@@ -343,7 +343,7 @@ std::wstring DescribeUsage() {
            L"Options:\n"
            L"  --size WxH        picture size, 320x240 to 7680x4320 (default 1366x768)\n"
            L"  --language en|ru  pictures of the English or Russian program (default en)\n"
-           L"  --out PATH        file to write, or folder for the default name\n"
+           L"  --out PATH        .png file to write, or folder for the default name\n"
            L"                    (default: the current folder)\n"
            L"Formation only:\n"
            L"  --frame N         frame 0 to 1996, a multiple of 4 (default 0)\n"

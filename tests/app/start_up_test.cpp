@@ -47,14 +47,14 @@ TEST(StartUp, MainWindowIsBorderlessMaximisedOverTheDesktop) {
     EXPECT_EQ(style & ~(WS_VISIBLE | WS_MAXIMIZE | WS_CLIPSIBLINGS), WS_CLIPCHILDREN);
     EXPECT_TRUE(style & WS_VISIBLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0);
-    RECT frame;
+    RECT frame = {};
     GetWindowRect(window, &frame);
     EXPECT_EQ(frame.left, 0);
     EXPECT_EQ(frame.top, 0);
 
-    RECT desktop;
+    RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    RECT client;
+    RECT client = {};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, desktop.right);
     EXPECT_EQ(client.bottom, desktop.bottom);

@@ -52,7 +52,7 @@ double TimeBareWindow() {
         RegisterClassW(&bare);
         registered = true;
     }
-    RECT desktop;
+    RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
     const double start = ReadMilliseconds();
     HWND window = CreateWindowExW(0, L"KestrumBareWindow", L"", WS_POPUP, 0, 0, desktop.right,
@@ -72,7 +72,7 @@ double TimeStartUp(HWND* window) {
     g_instance = GetModuleHandleW(nullptr);
     RegisterMainWindowClass(g_instance);
     const double start = ReadMilliseconds();
-    RECT desktop;
+    RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
     AllocateFieldRows();
     SolveBurgers(g_nonlinearity, g_viscosity);
@@ -128,7 +128,7 @@ int main() {
     }
     const double bytes = TimeWritingTheSameBytes();
 
-    RECT desktop;
+    RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
     std::printf("Start-up and command costs in ms (desktop %ldx%ld); medians of %d runs,\n"
                 "start-up measured once.\n\n",

@@ -48,7 +48,7 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parentParam) {
     const HWND parent = reinterpret_cast<HWND>(parentParam);
     // Only direct children: windows that a control makes for itself are not the program's.
     if (GetParent(child) != parent) return TRUE;
-    RECT rect;
+    RECT rect = {};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     const std::wstring className = ReadClassName(child);

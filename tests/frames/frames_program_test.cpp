@@ -463,6 +463,7 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         {L"formation --language de --out " + file, "--language: "},
         {L"propagation --frame 4 --out " + file, "--frame: "},
         {L"formation --out " + Quoted(scratch.folder + L"\\missing\\frame.png"), "--out: "},
+        {L"formation --out " + Quoted(scratch.folder + L"\\frame.bmp"), "--out: "},
         {L"formation --frames 0:8 --out " + Quoted(existing), "--out: "},
         {L"formation --frames 0:2000 --out " + Quoted(video), "--frames: "},
         {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\missing\\video"),
@@ -478,6 +479,20 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         EXPECT_TRUE(run.out.empty()) << line;
         EXPECT_EQ(ListFiles(scratch.folder), std::vector<std::wstring>{L"existing.png"}) << line;
     }
+    RemoveScratch(scratch);
+}
+
+TEST(FramesProgram, WritesIntoAFolderLongerThanMaxPath) {
+    const Scratch scratch = MakeScratch();
+    std::wstring folder = scratch.folder;
+    while (folder.size() < 300) {
+        folder += L"\\" + std::wstring(60, L'f');
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr));
+    }
+    const std::wstring file = folder + L"\\frame.png";
+    const Outcome run = RunFrames(L"formation --size 320x240 --out " + Quoted(file), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(GetFileAttributesW((L"\\\\?\\" + file).c_str()), INVALID_FILE_ATTRIBUTES);
     RemoveScratch(scratch);
 }
 

@@ -407,6 +407,16 @@ TEST_F(FormationPlot, RepaintOfOneFrameIsIdentical) {
     ReleaseFrame(first);
 }
 
+TEST_F(FormationPlot, APictureThatCannotBeLoadedPaintsNothing) {
+    constexpr int kMissingPicture = 999;
+    Canvas canvas = CreateCanvas(64, 48, kUnpainted);
+    PaintPicture(canvas.dc, SIZE{64, 48}, s_view.pictures, kMissingPicture);
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 64; ++x) ASSERT_EQ(PixelAt(canvas, x, y), kUnpainted) << x << "," << y;
+    }
+    DestroyCanvas(canvas);
+}
+
 TEST_F(FormationPlot, PaintsLeaveNoGdiObjectsAndGiveBackThePen) {
     // Six pens and a memory context; the scaled picture is kept for the
     // next frame, so only the first paint of a size loads it.

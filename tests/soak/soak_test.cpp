@@ -129,7 +129,7 @@ SIZE_T ReadPagefileUsage() {
 }
 
 SIZE ReadClientSize(HWND window) {
-    RECT client;
+    RECT client = {};
     GetClientRect(window, &client);
     return SIZE{client.right, client.bottom};
 }

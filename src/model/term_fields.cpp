@@ -66,17 +66,23 @@ void FreeTermField(Grid field) {
     delete[] field;
 }
 
-void ReleaseTermFields() {
-    Grid diffusion = g_diffusionTerm;
-    Grid nonlinear = g_nonlinearTerm;
-    g_diffusionTerm = nullptr;
-    g_nonlinearTerm = nullptr;
-    FreeTermField(diffusion);
-    FreeTermField(nonlinear);
+// Frees a field and nulls its global before anything can fail.
+static void ReleaseTermField(Grid& field) {
+    Grid old = field;
+    field = nullptr;
+    FreeTermField(old);
 }
 
 void RebuildTermFields() {
-    ReleaseTermFields();
+    // Each new field takes the place of the old one as soon as it is freed:
+    // the heap hands the same, already mapped memory back.
+    ReleaseTermField(g_diffusionTerm);
     g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
+    ReleaseTermField(g_nonlinearTerm);
     g_nonlinearTerm = ComputeNonlinearTerm();
+}
+
+void ReleaseTermFields() {
+    ReleaseTermField(g_diffusionTerm);
+    ReleaseTermField(g_nonlinearTerm);
 }

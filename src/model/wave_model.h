@@ -70,10 +70,11 @@ Grid ComputeNonlinearTerm();
 void FreeTermField(Grid field);
 
 // Replaces g_diffusionTerm and g_nonlinearTerm with fields built from the
-// current solution, g_viscosity and g_nonlinearity. The old pair is freed
-// first, so that two pairs never take memory at once; meanwhile both
-// globals are null, so that a failed allocation (std::bad_alloc) leaves
-// them null or whole, never pointing at freed rows.
+// current solution, g_viscosity and g_nonlinearity. Each old field is
+// freed just before its replacement is built, so that two pairs never take
+// memory at once, and its global is null meanwhile: a failed allocation
+// (std::bad_alloc) leaves each global null or whole, never pointing at
+// freed rows.
 void RebuildTermFields();
 
 // Frees both term fields and sets the globals to null.

@@ -104,7 +104,7 @@ done
 # in the bottom-left corner, widest in the picture on the narrowest screen.
 for lang in en ru; do
     for size in 1024x768 1920x1080; do
-        sw=${size%x*} sh=${size#*x}
+        sh=${size#*x}
         convert "$out/$lang/authors.bmp" -resize "${size}!" \
             -fill white -stroke '#808080' -strokewidth 1 \
             -draw "rectangle 10,$((sh - 50)) 259,$((sh - 1))" \

@@ -40,7 +40,7 @@ function(kestrum_add_pictures lang out_var)
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
     set(bmp ${CMAKE_BINARY_DIR}/pictures/${lang}/${name}.bmp)
     add_custom_command(OUTPUT ${bmp}
-      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height}
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height} ${PROJECT_VERSION}
       DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh
       COMMENT "Rendering ${lang}/${name}.bmp"
       VERBATIM)

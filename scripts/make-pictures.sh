@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# make-pictures.sh [OUTDIR]
+# make-pictures.sh [OUTDIR [VERSION]]
 #
 # Renders the bitmap artwork of both language builds from the SVG sources
 # in res/en and res/ru:
@@ -10,7 +10,10 @@
 #       line, a sine profile), to check that the labels line up
 #   OUTDIR/preview/<lang>-title-buttons.png       the title picture stretched
 #       to 1366x768 with the menu buttons marked, to check the empty middle
-# OUTDIR defaults to build/pictures.
+#   OUTDIR/preview/<lang>-authors-<W>x<H>.png     the credits picture stretched
+#       to 1024x768 and 1920x1080 with the Menu button marked
+# OUTDIR defaults to build/pictures; VERSION, written into the credits
+# picture, to the project version in CMakeLists.txt.
 set -euo pipefail
 
 # name        English    Russian     ("-" = not in that build)
@@ -27,6 +30,8 @@ scale         -          118x26
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 out=${1:-$root/build/pictures}
+version=${2:-$(sed -n 's/^project(Kestrum VERSION \([^ )]*\).*/\1/p' "$root/CMakeLists.txt")}
+[ -n "$version" ] || { echo "$0: no project version in CMakeLists.txt" >&2; exit 1; }
 mkdir -p "$out/en" "$out/ru" "$out/preview"
 out=$(cd "$out" && pwd)
 
@@ -42,7 +47,7 @@ while read -r name en ru; do
         w=${size%x*} h=${size#*x}
         src=$root/res/$lang/$name.svg
         bmp=$out/$lang/$name.bmp
-        "$here/svg-to-bmp.sh" "$src" "$bmp" "$w" "$h"
+        "$here/svg-to-bmp.sh" "$src" "$bmp" "$w" "$h" "$version"
         png "$bmp" "$out/preview/$lang-$name.png"
         echo "$lang/$name.bmp  ${w}x${h}"
         count=$((count + 1))
@@ -95,4 +100,16 @@ for lang in en ru; do
         -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-title-buttons.png"
 done
 
-echo "$count pictures in $out"
+# The credits picture is stretched to the screen too; its Menu button stands
+# in the bottom-left corner, widest in the picture on the narrowest screen.
+for lang in en ru; do
+    for size in 1024x768 1920x1080; do
+        sh=${size#*x}
+        convert "$out/$lang/authors.bmp" -resize "${size}!" \
+            -fill white -stroke '#808080' -strokewidth 1 \
+            -draw "rectangle 10,$((sh - 50)) 259,$((sh - 1))" \
+            -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-authors-$size.png"
+    done
+done
+
+echo "$count pictures of version $version in $out"

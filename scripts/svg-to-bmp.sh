@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# svg-to-bmp.sh IN.svg OUT.bmp WIDTH HEIGHT
+# svg-to-bmp.sh IN.svg OUT.bmp WIDTH HEIGHT [VERSION]
 #
 # Renders one SVG picture of the program at exactly WIDTH x HEIGHT pixels
 # and stores it as the kind of bitmap the Windows resource compiler and
 # LoadImage expect: a 24-bit, uncompressed (BI_RGB), bottom-up BMP with a
 # BITMAPINFOHEADER.  Transparency is flattened onto white.
+# With VERSION, every @KESTRUM_VERSION@ in the picture reads VERSION.
 #
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick (convert).
 # The output depends only on the input: no timestamps or metadata are written.
 set -euo pipefail
 
-if [ "$#" -ne 4 ]; then
-    echo "usage: $0 IN.svg OUT.bmp WIDTH HEIGHT" >&2
+if [ "$#" -ne 4 ] && [ "$#" -ne 5 ]; then
+    echo "usage: $0 IN.svg OUT.bmp WIDTH HEIGHT [VERSION]" >&2
     exit 2
 fi
-in=$1 out=$2 w=$3 h=$4
+in=$1 out=$2 w=$3 h=$4 version=${5-}
 
 case "$w$h" in *[!0-9]*|'') echo "$0: WIDTH and HEIGHT must be positive integers" >&2; exit 2;; esac
 if [ "$w" -eq 0 ] || [ "$h" -eq 0 ]; then echo "$0: zero size" >&2; exit 2; fi
+# The version goes into XML text and a sed replacement: plain characters only.
+case "$version" in *[!0-9A-Za-z.+-]*) echo "$0: bad VERSION: $version" >&2; exit 2;; esac
+if [ "$#" -eq 5 ] && [ -z "$version" ]; then echo "$0: empty VERSION" >&2; exit 2; fi
 [ -f "$in" ] || { echo "$0: no such file: $in" >&2; exit 1; }
 for tool in rsvg-convert convert od; do
     command -v "$tool" >/dev/null || { echo "$0: $tool not found" >&2; exit 1; }
@@ -27,8 +31,13 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/svg-to-bmp.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
 # 1. SVG -> PNG at the exact size, white background.
+svg=$in
+if [ -n "$version" ]; then
+    svg=$tmp/picture.svg
+    sed "s/@KESTRUM_VERSION@/$version/g" "$in" >"$svg"
+fi
 rsvg-convert --width="$w" --height="$h" --background-color=white \
-    --format=png --output="$tmp/picture.png" "$in"
+    --format=png --output="$tmp/picture.png" "$svg"
 
 # 2. PNG -> 24-bit BMP.  BMP3 gives the classic 40-byte BITMAPINFOHEADER;
 #    removing the alpha channel and forcing TrueColor keeps it at 24 bits

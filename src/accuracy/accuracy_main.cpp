@@ -66,17 +66,31 @@ static void PrintErrors(SolverClock clock) {
     }
 }
 
+static double FindLargestDisplayedValue(int column) {
+    double largest = g_field[0][column];
+    for (int row = 1; row < kDisplayedRows; ++row) {
+        largest = std::fmax(largest, g_field[row][column]);
+    }
+    return largest;
+}
+
 static void PrintFrontTiming() {
-    std::printf("Steepest front at b=%g on rows 1-479: column in the program; column where "
-                "the exact front is steepest on the effective clock / on the stated clock\n",
+    std::printf("Front at b=%g on rows 0-479: the column where it is steepest in the program; "
+                "the column where the exact front is steepest, on the effective / the stated "
+                "clock; the last frame\n",
                 kFrontNonlinearity);
+    constexpr int kLastFrame = 1996;
     for (double v : kFrontViscosities) {
         SolveBurgers(kFrontNonlinearity, v);
-        const double t = FindSteepestTime(ComputeStandardViscosity(kFrontNonlinearity, v));
+        const double nu = ComputeStandardViscosity(kFrontNonlinearity, v);
+        const double t = FindSteepestTime(nu);
         const double oneColumn = kFrontNonlinearity * kPi;
-        std::printf("  V=%g: column %d; exact %.1f / %.1f\n", v, FindSteepestColumn(),
-                    t / (oneColumn * ComputeEffectiveColumnSpacing(v)),
-                    t / (oneColumn * kColumnSpacing));
+        const double lastTime = ComputeEffectiveTime(kLastFrame, kFrontNonlinearity, v);
+        std::printf("  V=%g: steepest at column %d; exact %.1f / %.1f; "
+                    "frame %d lies at t = %.1f, largest u %.3f\n",
+                    v, FindSteepestColumn(), t / (oneColumn * ComputeEffectiveColumnSpacing(v)),
+                    t / (oneColumn * kColumnSpacing), kLastFrame, lastTime,
+                    FindLargestDisplayedValue(kLastFrame));
     }
 }
 

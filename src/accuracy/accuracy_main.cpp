@@ -104,21 +104,30 @@ static double FindLargestDisplayedValue(int column) {
 }
 
 static void PrintFrontTiming() {
-    std::printf("Front at b=%g on rows 0-479: the column where it is steepest in the program; "
-                "the column where the exact front is steepest, on the effective / the stated "
-                "clock; the last frame\n",
-                kFrontNonlinearity);
+    const double defaultsLastTime = ComputeEffectiveTime(kLastFrame, 0.3, 0.002);
+    std::printf("Front at b=%g on rows 0-479: where it is steepest in the program, and in the "
+                "exact solution on the effective / the stated clock; the last frame; the exact "
+                "largest u at the defaults' last frame, t = %.1f\n",
+                kFrontNonlinearity, defaultsLastTime);
+    const double pi = std::acos(-1.0);
     for (double v : kFrontViscosities) {
         SolveBurgers(kFrontNonlinearity, v);
         const double nu = ComputeStandardViscosity(kFrontNonlinearity, v);
         const double t = FindSteepestTime(nu);
         const double oneColumn = kFrontNonlinearity * kPi;
-        const double lastTime = ComputeEffectiveTime(kLastFrame, kFrontNonlinearity, v);
-        std::printf("  V=%g: steepest at column %d; exact %.1f / %.1f; "
-                    "frame %d lies at t = %.1f, largest u %.3f\n",
-                    v, FindSteepestColumn(), t / (oneColumn * ComputeEffectiveColumnSpacing(v)),
-                    t / (oneColumn * kColumnSpacing), kLastFrame, lastTime,
-                    FindLargestDisplayedValue(kLastFrame));
+        const SteepestFront front = FindSteepestFront();
+        double exactLargest = 0;
+        for (int row = 0; row < kDisplayedRows; ++row) {
+            exactLargest = std::fmax(
+                exactLargest, ComputeExactWave(ComputeRowPosition(row), defaultsLastTime, nu));
+        }
+        std::printf("  V=%g: column %d, |u_x| %.1f; exact column %.1f / %.1f, |u_x| %.1f; "
+                    "frame %d lies at t = %.1f, largest u %.3f; exact %.3f\n",
+                    v, front.column, front.slope,
+                    t / (oneColumn * ComputeEffectiveColumnSpacing(v)),
+                    t / (oneColumn * kColumnSpacing), -ComputeExactSlope(pi, t, nu), kLastFrame,
+                    ComputeEffectiveTime(kLastFrame, kFrontNonlinearity, v),
+                    FindLargestDisplayedValue(kLastFrame), exactLargest);
     }
 }
 

@@ -20,7 +20,7 @@ LargestError MeasureLargestError(int column, double b, double v, SolverClock clo
     return largest;
 }
 
-int FindSteepestColumn() {
+SteepestFront FindSteepestFront() {
     double steepest = 0;
     int found = 0;
     for (int column = 0; column < kEvolutionSteps; ++column) {
@@ -32,7 +32,7 @@ int FindSteepestColumn() {
             }
         }
     }
-    return found;
+    return {found, steepest / (2 * kPi * kRowSpacing)};
 }
 
 double FindSteepestTime(double nu) {

@@ -16,9 +16,14 @@ struct LargestError {
 LargestError MeasureLargestError(int column, double b, double v, SolverClock clock,
                                  int firstRow);
 
-// The column in which the profile is steepest on the displayed rows, by
-// the largest central difference of g_field over columns 0 to 1999.
-int FindSteepestColumn();
+struct SteepestFront {
+    int column;
+    double slope;  // |u_x| in the standard form
+};
+
+// Where the profile is steepest on the displayed rows over columns 0 to
+// 1999, by the largest central difference of g_field.
+SteepestFront FindSteepestFront();
 
 // The time at which the exact front, at x = pi, is steepest: the largest
 // -u_x(pi, t), searched between t = 1 and t = 3, where it lies for every

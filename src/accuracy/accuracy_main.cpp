@@ -26,6 +26,8 @@ constexpr int kFrameAdvance = 4;
 // Row 0 is held at zero one row to the right of the sine's own zero; the
 // error this makes spreads over the first few rows.
 constexpr int kFirstRowAwayFromEdge = 20;
+// The span the shell passes for the diffusion term field.
+constexpr double kDiffusionSpan = 6.283185307;
 
 // Basdevant et al. (1986): u_t + u u_x = (0.01 / pi) u_xx, u(x, 0) =
 // -sin(pi x) is steepest, max |u_x| = 152.00516, at t = 1.6037 / pi. With
@@ -156,7 +158,7 @@ static void PrintLargestValue(double b, double v) {
 // The viscous curve's field against V times the second difference over h.
 static void PrintViscousScale() {
     SolveBurgers(g_nonlinearity, g_viscosity);
-    Grid term = ComputeDiffusionTerm(6.283185307);
+    Grid term = ComputeDiffusionTerm(kDiffusionSpan);
     const int row = 111;
     const double full = g_viscosity *
                         ((g_field[row + 1][0] - 2 * g_field[row][0]) + g_field[row - 1][0]) /

@@ -53,7 +53,8 @@ accuracy: deps
 	$(CMAKE_BUILD) bench -j$(JOBS) --target kestrum-accuracy
 	@mkdir -p build/accuracy
 	build/bench/src/accuracy/kestrum-accuracy build/accuracy
-	gnuplot -e "data='build/accuracy/profiles.dat'; out='docs/accuracy.png'" src/accuracy/accuracy.gp
+	gnuplot -e "data='build/accuracy/profiles.dat'; out='build/accuracy/accuracy.png'" src/accuracy/accuracy.gp
+	cp build/accuracy/accuracy.png docs/accuracy.png
 
 docs: deps
 	scripts/make-docs.sh build/docs

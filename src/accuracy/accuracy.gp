@@ -1,9 +1,10 @@
-# Draws docs/accuracy.png from the profiles kestrum-accuracy writes:
-#   gnuplot -e "data='build/accuracy/profiles.dat'; out='docs/accuracy.png'" accuracy.gp
+# Draws the accuracy figure from the profiles kestrum-accuracy writes:
+#   gnuplot -e "data='build/accuracy/profiles.dat'; out='accuracy.png'" accuracy.gp
 set terminal pngcairo size 1800,860 font "DejaVu Sans,11" linewidth 1.2
 set output out
-set multiplot layout 2,4 font ",13" \
-    title "Kestrum's solver (coloured) beside the exact solution (black, dashed), rows 0-479, effective clock"
+set multiplot layout 2,4 \
+    title "Kestrum's solver (coloured) beside the exact solution (black, dashed), rows 0-479, effective clock" \
+    font ",13"
 
 array pairs[4] = ["b = 0.3, V = 0.002 (the defaults)", "b = 0.12, V = 0.003 (Wave propagation)", \
                   "b = 0.4, V = 0.0005 (the hardest slider setting)", "b = 0.05, V = 0.05 (very viscous)"]

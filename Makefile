@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CONFIGURE = cmake --preset
 CMAKE_BUILD = cmake --build --preset
 
-.PHONY: deps configure-windows build run run-ru test test-native test-windows bench dist pictures clean
+.PHONY: deps configure-windows build run run-ru test test-native test-windows bench dist pictures accuracy docs clean
 
 deps:
 	@scripts/install-deps.sh
@@ -46,6 +46,18 @@ dist: configure-windows
 
 pictures: deps
 	scripts/make-pictures.sh build/pictures
+
+# The solver against the exact solution: a table on the terminal and docs/accuracy.png.
+accuracy: deps
+	@$(CONFIGURE) bench >/dev/null
+	$(CMAKE_BUILD) bench -j$(JOBS) --target kestrum-accuracy
+	@mkdir -p build/accuracy
+	build/bench/src/accuracy/kestrum-accuracy build/accuracy
+	gnuplot -e "data='build/accuracy/profiles.dat'; out='build/accuracy/accuracy.png'" src/accuracy/accuracy.gp
+	cp build/accuracy/accuracy.png docs/accuracy.png
+
+docs: deps
+	scripts/make-docs.sh build/docs
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and `make run` need.
+# Installs the Debian packages the build, the tests, `make run`, `make accuracy`
+# (gnuplot) and the HTML pages of the documents (pandoc) need.
 # Idempotent: does nothing when everything is present.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine64 wine xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
   fonts-liberation fonts-wine fonts-dejavu-core fonts-dejavu-extra zip unzip
+  gnuplot-nox pandoc
 )
 
 missing=()

@@ -16,6 +16,7 @@ set(KESTRUM_SHELL_SOURCES
   src/app/animation_timer.cpp
   src/app/button_layout.cpp
   src/app/button_panels.cpp
+  src/app/keys.cpp
   src/controls/controls.cpp
   src/controls/sliders.cpp)
 
@@ -91,8 +92,8 @@ add_subdirectory(src/frames)
 # The release package: make dist.
 add_custom_target(dist
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-dist.sh ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/build/dist
-          $<TARGET_FILE:kestrum-en> $<TARGET_FILE:kestrum-ru>
-  DEPENDS kestrum-en kestrum-ru
+          $<TARGET_FILE:kestrum-en> $<TARGET_FILE:kestrum-ru> $<TARGET_FILE:kestrum-frames>
+  DEPENDS kestrum-en kestrum-ru kestrum-frames
   VERBATIM)
 
 include(tests/bench/CMakeLists-windows.cmake)

@@ -20,5 +20,9 @@ LRESULT OnAnimationTick(HWND window) {
         g_frame += kFrameAdvance;
     }
     InvalidateRect(window, nullptr, kTickErases ? TRUE : FALSE);
+    // The run is over, not paused: the button offers to start it again.
+    if (g_frame == kLastFrame && g_running && g_screen == ScreenFormation) {
+        StopAnimation(window);
+    }
     return 0;
 }

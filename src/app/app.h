@@ -38,6 +38,8 @@ extern HFONT g_font;
 extern HMENU g_menuBar;
 
 extern int g_screen;
+// The message time of the last screen change.
+extern LONG g_screenChangedAt;
 extern int g_scale;
 extern int g_frame;
 extern bool g_running;

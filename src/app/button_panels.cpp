@@ -57,8 +57,13 @@ void CreateLoneMenuButton(HWND window, MenuButtonPosition position) {
 void ReplaceStartPauseButton(HWND window, const wchar_t* caption) {
     RECT places[kFormationButtonCount];
     ComputeFormationPanel(ReadClientRect(window), places);
+    // The keyboard focus stays on the button, so that Enter can press it again.
+    const bool focused = g_startPauseButton != nullptr && GetFocus() == g_startPauseButton;
     DestroyControl(g_startPauseButton);
     g_startPauseButton = CreateButton(window, caption, ID_START_PAUSE, places[0]);
+    if (focused) {
+        SetFocus(g_startPauseButton);
+    }
 }
 
 void DestroyTitlePanel() {

@@ -10,20 +10,40 @@ static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
+// A screen change takes effect now; a click that follows within a
+// double-click is not meant for the controls it puts under the pointer.
+static void NoteScreenChange() {
+    g_screenChangedAt = GetMessageTime();
+}
+
+void StopAnimation(HWND window) {
+    ReplaceStartPauseButton(window, kStartCaption);
+    SendControlFont(g_startPauseButton);
+    StopAnimationTimer(window);
+    g_running = false;
+}
+
+static void StartAnimation(HWND window) {
+    // A run that is over plays again from its beginning.
+    if (g_frame >= kLastFrame) {
+        g_frame = 0;
+        InvalidateWindow(window);
+    }
+    ReplaceStartPauseButton(window, kPauseCaption);
+    SendControlFont(g_startPauseButton);
+    StartAnimationTimer(window);
+    g_running = true;
+}
+
 static void ToggleAnimation(HWND window) {
     if (g_screen != ScreenFormation) {
         return;
     }
     if (g_running) {
-        ReplaceStartPauseButton(window, kStartCaption);
-        StopAnimationTimer(window);
-        g_running = false;
+        StopAnimation(window);
     } else {
-        ReplaceStartPauseButton(window, kPauseCaption);
-        StartAnimationTimer(window);
-        g_running = true;
+        StartAnimation(window);
     }
-    SendControlFont(g_startPauseButton);
 }
 
 static void ResetFormation(HWND window) {
@@ -31,13 +51,12 @@ static void ResetFormation(HWND window) {
     g_frame = 0;
     StopAnimationTimer(window);
     RebuildTermFields();
-    ReplaceStartPauseButton(window, kStartCaption);
-    g_running = false;
-    SendControlFont(g_startPauseButton);
+    StopAnimation(window);
     InvalidateWindow(window);
 }
 
 static void ShowAuthors(HWND window) {
+    NoteScreenChange();
     g_screen = ScreenAuthors;
     InvalidateWindow(window);
     if (kAuthorsStopsTimer) {
@@ -50,6 +69,7 @@ static void ShowAuthors(HWND window) {
 }
 
 static void ShowPropagation(HWND window) {
+    NoteScreenChange();
     SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
     DestroyTitlePanel();
     CreateLoneMenuButton(window, MenuButtonPropagation);
@@ -61,6 +81,7 @@ static void ShowPropagation(HWND window) {
 }
 
 static void ShowFormation(HWND window) {
+    NoteScreenChange();
     DestroySliders();
     CreateSliders(window);
     g_screen = ScreenFormation;
@@ -76,6 +97,7 @@ static void ShowFormation(HWND window) {
 }
 
 static void ShowTitle(HWND window) {
+    NoteScreenChange();
     InvalidateWindow(window);
     StopAnimationTimer(window);
     g_screen = ScreenTitle;
@@ -85,6 +107,7 @@ static void ShowTitle(HWND window) {
 }
 
 static void ShowTheory(HWND window) {
+    NoteScreenChange();
     InvalidateWindow(window);
     StopAnimationTimer(window);
     g_screen = ScreenTheory;

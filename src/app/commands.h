@@ -8,3 +8,6 @@ LRESULT OnAnimationTick(HWND window);
 
 void StartAnimationTimer(HWND window);
 void StopAnimationTimer(HWND window);
+
+// Stops the formation animation: the timer off, "Start" on its button.
+void StopAnimation(HWND window);

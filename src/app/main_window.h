@@ -15,8 +15,9 @@ SIZE ComputeMainWindowSize(const RECT& desktop);
 HWND CreateMainWindow(HINSTANCE instance, SIZE size);
 
 // Runs until the quit message and returns its wParam, or kExitFailed when
-// the message queue cannot be read.
-int RunMessageLoop();
+// the message queue cannot be read. The program's keys and clicks go
+// through PreTranslateProgramMessage first.
+int RunMessageLoop(HWND window);
 
 // The whole program: class, first solve, window and message loop. Returns
 // the exit code: the quit message's, or kExitFailed when the class or the

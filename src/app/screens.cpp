@@ -31,6 +31,11 @@ void PaintCurrentScreen(HDC dc, HWND window) {
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    // The propagation paint holds the thread for 4.5 s: its Menu button is
+    // painted first, not after the plot.
+    if (g_screen == ScreenPropagation && g_menuButton != nullptr) {
+        UpdateWindow(g_menuButton);
+    }
     PaintCurrentScreen(dc, window);
     EndPaint(window, &paint);
     return 0;

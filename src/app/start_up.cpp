@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app.h"
+#include "keys.h"
 #include "language.h"
 
 #include <new>
@@ -29,7 +30,7 @@ HWND CreateMainWindow(HINSTANCE instance, SIZE size) {
                            nullptr, g_menuBar, instance, nullptr);
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND window) {
     MSG message = {};
     for (;;) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -38,6 +39,9 @@ int RunMessageLoop() {
         }
         if (got == -1) {
             return kExitFailed;
+        }
+        if (PreTranslateProgramMessage(window, message)) {
+            continue;
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -78,5 +82,5 @@ int RunProgram(HINSTANCE instance, int showMode) {
     }
     ShowWindow(window, showMode);
     UpdateWindow(window);
-    return RunMessageLoop();
+    return RunMessageLoop(window);
 }

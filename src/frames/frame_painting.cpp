@@ -27,9 +27,18 @@ std::wstring FindFolderOfThisProgram() {
 }  // namespace
 
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
-    const std::wstring path = FindFolderOfThisProgram() + L"\\kestrum-" + language + L".exe";
+    // As built (kestrum-en.exe) or as released (Kestrum-English.exe).
+    const std::wstring folder = FindFolderOfThisProgram() + L"\\";
+    const std::wstring built = L"kestrum-" + language + L".exe";
+    const std::wstring released =
+        language == L"ru" ? L"Kestrum-Russian.exe" : L"Kestrum-English.exe";
+    std::wstring path = folder + built;
     if (GetFileAttributesW(ExtendPath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
-        failure = L"the program with the pictures, " + path + L", is missing";
+        path = folder + released;
+    }
+    if (GetFileAttributesW(ExtendPath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        failure = L"the program with the pictures, " + built + L" or " + released +
+                  L", is missing from " + folder;
         return false;
     }
     // As data only: nothing of the program runs.
@@ -114,7 +123,8 @@ void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surf
     view.pictures = g_pictureModule;
     view.frame = frame;
     view.scale = request.scale;
-    view.scaleFrame = true;
+    // A slide has no buttons for the frame to mark.
+    view.scaleFrame = false;
     PaintScreen(surface.dc, SIZE{surface.width, surface.height}, request.screen, view);
     GdiFlush();
 }

@@ -8,8 +8,9 @@
 
 #include "frame_arguments.h"
 
-// Loads, as data only, the program kestrum-<language>.exe beside this one,
-// whose pictures the painters then use.
+// Loads, as data only, the program of the language beside this one, as
+// built (kestrum-<language>.exe) or as released (Kestrum-English.exe,
+// Kestrum-Russian.exe); the painters then use its pictures.
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure);
 void UnloadLanguagePictures();
 

@@ -442,7 +442,7 @@ TEST(Animation, PauseShowsStartAndKeepsTheFrame) {
     CloseProgramWindow(window);
 }
 
-TEST(Animation, AWholeRunEndsAtTheLastFrameWithPauseStillShown) {
+TEST(Animation, AWholeRunEndsWithStartAndStartPlaysItAgain) {
     HWND window = OpenProgram();
     PressButton(window, g_formationButton);
     PressButton(window, g_startPauseButton);
@@ -450,28 +450,20 @@ TEST(Animation, AWholeRunEndsAtTheLastFrameWithPauseStillShown) {
         Tick(window);
         ASSERT_EQ(g_frame, 4 * tick);
     }
-    EXPECT_EQ(g_frame, 1996);
-    EXPECT_TRUE(g_running);
-    ExpectStartPauseButton(window, kPauseCaption);
-    EXPECT_FALSE(TimerIsRunning(window));
-
-    Tick(window);
-    EXPECT_EQ(g_frame, 1996);
-    EXPECT_TRUE(g_running);
-
-    PressButton(window, g_startPauseButton);
-    ExpectStartPauseButton(window, kStartCaption);
     EXPECT_FALSE(g_running);
-
-    // Started again at the end: the first tick stops the timer at once.
-    PressButton(window, g_startPauseButton);
-    ExpectStartPauseButton(window, kPauseCaption);
-    EXPECT_TRUE(g_running);
+    ExpectStartPauseButton(window, kStartCaption);
+    EXPECT_FALSE(TimerIsRunning(window));
     Tick(window);
     EXPECT_EQ(g_frame, 1996);
-    EXPECT_FALSE(TimerIsRunning(window));
-    PumpMessages();
-    EXPECT_EQ(g_frame, 1996);
+
+    // Start plays the run again from frame 0, shown at once.
+    ValidateRect(window, nullptr);
+    PressButton(window, g_startPauseButton);
+    EXPECT_EQ(g_frame, 0);
+    EXPECT_TRUE(IsWholeClientArea(UpdateRect(window)));
+    ExpectStartPauseButton(window, kPauseCaption);
+    ASSERT_TRUE(PumpUntilFrameMoves());
+    EXPECT_EQ(g_frame, 4);
     CloseProgramWindow(window);
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The release package: what it holds, and that each program needs nothing
-# but the DLLs every Windows has.
-#   dist_test.sh ENGLISH_EXE RUSSIAN_EXE
+# The release package: what it holds, that each program needs nothing
+# but the DLLs every Windows has, and that its parts fit together:
+# kestrum-frames, unpacked beside the released programs, paints from them.
+#   dist_test.sh ENGLISH_EXE RUSSIAN_EXE FRAMES_EXE
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-english="$1" russian="$2"
+english="$1" russian="$2" frames="$3"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -22,15 +23,26 @@ done
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
-"$root/scripts/make-dist.sh" 9.8.7 "$out" "$english" "$russian" >/dev/null
+"$root/scripts/make-dist.sh" 9.8.7 "$out" "$english" "$russian" "$frames" >/dev/null
 zip="$out/kestrum-9.8.7-windows-x64.zip"
 [ -f "$zip" ] || fail "no $zip"
 listing="$(unzip -Z1 "$zip" | sort)"
-expected="$(printf '%s\n' kestrum-9.8.7/ kestrum-9.8.7/Kestrum-English.exe kestrum-9.8.7/Kestrum-Russian.exe \
-  kestrum-9.8.7/License.txt kestrum-9.8.7/ReadMe-English.txt kestrum-9.8.7/ReadMe-Russian.txt | sort)"
+expected="$(printf 'kestrum-9.8.7/%s\n' '' Kestrum-English.exe Kestrum-Russian.exe kestrum-frames.exe \
+  License.txt ReadMe-English.txt ReadMe-Russian.txt Physics.html Teaching-English.html \
+  Teaching-Russian.html | sort)"
 [ "$listing" = "$expected" ] || fail "zip holds: $listing"
-unzip -p "$zip" kestrum-9.8.7/ReadMe-English.txt | grep -q 'Kestrum 9.8.7' || fail "read-me without the version"
-unzip -p "$zip" kestrum-9.8.7/ReadMe-Russian.txt | grep -q 'Формирование волны' || fail "Russian read-me garbled"
+# grep -c reads to the end: an early exit would break unzip's pipe.
+zipHas() { unzip -p "$zip" "kestrum-9.8.7/$1" | grep -c "$2" >/dev/null; }
+zipHas ReadMe-English.txt 'Kestrum 9.8.7' || fail "read-me without the version"
+zipHas ReadMe-Russian.txt 'Формирование волны' || fail "Russian read-me garbled"
 cmp -s <(unzip -p "$zip" kestrum-9.8.7/Kestrum-English.exe) "$english" || fail "English program differs"
+# The pages open offline: their pictures are inside them.
+zipHas Physics.html 'src="data:image/png' || fail "Physics.html lacks its figure"
+zipHas Teaching-Russian.html 'Формирование волны' || fail "Russian guide garbled"
+
+unzip -q "$zip" -d "$out"
+"$root/scripts/wine-run.sh" "$out/kestrum-9.8.7/kestrum-frames.exe" formation --language ru \
+  --size 320x240 --out "Z:$out/frame.png" >/dev/null || fail "kestrum-frames cannot paint from the release"
+[ -s "$out/frame.png" ] || fail "kestrum-frames wrote no frame from the release"
 
 [ "$failures" -eq 0 ] && echo "dist: 1 passed, 0 failed" || { echo "dist: 0 passed, 1 failed"; exit 1; }

@@ -333,6 +333,12 @@ TEST_F(FormationPlot, BlueFrameMarksTheChosenMagnification) {
         Frame frame = PaintFrame(l.width, l.height);
         EXPECT_EQ(FindExtent(frame, kPlotBlue, left).count, 0) << "no frame for another scale";
         ReleaseFrame(frame);
+        s_view.scale = 10;
+        s_view.scaleFrame = false;
+        frame = PaintFrame(l.width, l.height);
+        EXPECT_EQ(FindExtent(frame, kPlotBlue, left).count, 0) << "no frame when none is asked";
+        ReleaseFrame(frame);
+        s_view.scaleFrame = true;
     }
 }
 

@@ -466,6 +466,8 @@ void ExpectCommand(Soak& soak, int id) {
     switch (id) {
     case ID_START_PAUSE:
         if (e.screen == ScreenFormation) {
+            // Started again after the end of a run, it plays from frame 0.
+            if (!e.running && e.frame == kLastFrame) e.frame = 0;
             e.running = !e.running;
             e.startPauseClient = soak.client;
         }
@@ -570,7 +572,13 @@ bool SendTimerBurst(Soak& soak) {
         const bool ok = SendChecked(soak, TimerBurst, description, [&] {
             SendMessageW(soak.window, WM_TIMER, ANIMATION_TIMER_ID, 0);
             // At the last frame the counter may do anything but pass it.
-            soak.expected.frame = before == kLastFrame ? g_frame : before + kFrameAdvance;
+            Expected& e = soak.expected;
+            e.frame = before == kLastFrame ? g_frame : before + kFrameAdvance;
+            // A run that reaches the last frame ends: "Start" again.
+            if (e.frame == kLastFrame && e.running && e.screen == ScreenFormation) {
+                e.running = false;
+                e.startPauseClient = soak.client;
+            }
         });
         if (!ok) return false;
     }

@@ -1,0 +1,174 @@
+#include "keys.h"
+
+#include "app.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// What a key does on a screen: the clicks it stands for, on the buttons
+// with these command ids, in turn (0 ends the list). A key that a control
+// uses itself (the sliders' Page Up and Page Down) is not listed.
+struct KeyCommand {
+    int screen;
+    UINT key;  // virtual-key code, the same on every keyboard layout
+    int commands[2];
+};
+
+constexpr KeyCommand kKeyCommands[] = {
+    {ScreenTheory, VK_ESCAPE, {ID_MENU}},
+    {ScreenAuthors, VK_ESCAPE, {ID_MENU}},
+    {ScreenPropagation, VK_ESCAPE, {ID_MENU}},
+    {ScreenFormation, VK_ESCAPE, {ID_MENU}},
+    // Page Down and Page Up walk the lecture: title, theory, propagation,
+    // formation, as a presentation remote sends them.
+    {ScreenTitle, VK_NEXT, {ID_THEORY}},
+    {ScreenTheory, VK_NEXT, {ID_MENU, ID_PROPAGATION}},
+    {ScreenAuthors, VK_NEXT, {ID_MENU}},
+    {ScreenPropagation, VK_NEXT, {ID_MENU, ID_FORMATION}},
+    {ScreenTheory, VK_PRIOR, {ID_MENU}},
+    {ScreenAuthors, VK_PRIOR, {ID_MENU}},
+    {ScreenPropagation, VK_PRIOR, {ID_MENU, ID_THEORY}},
+    {ScreenTitle, '1', {ID_THEORY}},
+    {ScreenTitle, '2', {ID_PROPAGATION}},
+    {ScreenTitle, '3', {ID_FORMATION}},
+    {ScreenTitle, 'A', {ID_AUTHORS}},
+    {ScreenFormation, '1', {ID_SCALE_1}},
+    {ScreenFormation, '5', {ID_SCALE_5}},
+    {ScreenFormation, '0', {ID_SCALE_10}},
+    // Whatever has the focus: Space never presses another button here.
+    {ScreenFormation, VK_SPACE, {ID_START_PAUSE}},
+    {ScreenFormation, VK_F5, {ID_START_PAUSE}},
+    {ScreenFormation, 'R', {ID_RESET}},
+};
+
+// The digits of the numeric keypad stand for those of the top row.
+UINT ReadKey(WPARAM key) {
+    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
+        return static_cast<UINT>('0' + (key - VK_NUMPAD0));
+    }
+    return static_cast<UINT>(key);
+}
+
+const KeyCommand* FindKeyCommand(int screen, UINT key) {
+    for (const KeyCommand& command : kKeyCommands) {
+        if (command.screen == screen && command.key == key) return &command;
+    }
+    return nullptr;
+}
+
+// What a click on the button of this command sends, if the button is
+// there to be clicked.
+bool PressButton(HWND window, int id) {
+    HWND button = GetDlgItem(window, id);
+    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+        return false;
+    }
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+bool IsControlOfClass(HWND control, const wchar_t* className) {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    return lstrcmpiW(name, className) == 0;
+}
+
+BOOL CALLBACK AddTabStop(HWND child, LPARAM list) {
+    if (IsWindowVisible(child) && IsWindowEnabled(child) &&
+        (IsControlOfClass(child, L"Button") || IsControlOfClass(child, TRACKBAR_CLASSW))) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    }
+    return TRUE;
+}
+
+// The screen's buttons and sliders in reading order: by rows, then left
+// to right.
+std::vector<HWND> ListTabStops(HWND window) {
+    std::vector<HWND> stops;
+    EnumChildWindows(window, AddTabStop, reinterpret_cast<LPARAM>(&stops));
+    std::vector<std::pair<POINT, HWND>> placed;
+    for (HWND stop : stops) {
+        if (GetParent(stop) != window) continue;
+        RECT rect = {};
+        GetWindowRect(stop, &rect);
+        placed.push_back({POINT{rect.left, rect.top}, stop});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
+        return a.first.y != b.first.y ? a.first.y < b.first.y : a.first.x < b.first.x;
+    });
+    stops.clear();
+    for (const auto& stop : placed) stops.push_back(stop.second);
+    return stops;
+}
+
+void MoveFocus(HWND window, bool backward) {
+    const std::vector<HWND> stops = ListTabStops(window);
+    if (stops.empty()) return;
+    const int count = static_cast<int>(stops.size());
+    const auto current = std::find(stops.begin(), stops.end(), GetFocus());
+    int next = backward ? count - 1 : 0;
+    if (current != stops.end()) {
+        const int index = static_cast<int>(current - stops.begin());
+        next = (index + (backward ? count - 1 : 1)) % count;
+    }
+    SetFocus(stops[next]);
+    // Show the focus, as the platform does once the keyboard is in use.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool HandleKey(HWND window, const MSG& message) {
+    const UINT key = ReadKey(message.wParam);
+    const bool repeated = (message.lParam & (1 << 30)) != 0;
+    if (GetKeyState(VK_CONTROL) < 0) {
+        return false;
+    }
+    if (key == VK_TAB) {
+        MoveFocus(window, GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    HWND focus = GetFocus();
+    if (key == VK_RETURN && focus != nullptr && GetParent(focus) == window &&
+        IsControlOfClass(focus, L"Button")) {
+        if (!repeated) PressButton(window, GetDlgCtrlID(focus));
+        return true;
+    }
+    const KeyCommand* command = FindKeyCommand(g_screen, key);
+    if (command == nullptr) {
+        return false;
+    }
+    // Holding a key down does not repeat its command.
+    if (!repeated) {
+        for (int id : command->commands) {
+            if (id == 0 || !PressButton(window, id)) break;
+        }
+    }
+    return true;
+}
+
+// A click within a double-click of a screen change is the second click of
+// the one that made the change: the control under it is not its target.
+bool IsClickOnNewScreen(HWND window, const MSG& message) {
+    if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONDBLCLK) {
+        return false;
+    }
+    if (message.hwnd == window || !IsChild(window, message.hwnd)) {
+        return false;
+    }
+    const DWORD since = static_cast<DWORD>(message.time) - static_cast<DWORD>(g_screenChangedAt);
+    return since < GetDoubleClickTime();
+}
+
+}  // namespace
+
+bool PreTranslateProgramMessage(HWND window, const MSG& message) {
+    if (message.message == WM_KEYDOWN &&
+        (message.hwnd == window || IsChild(window, message.hwnd))) {
+        return HandleKey(window, message);
+    }
+    return IsClickOnNewScreen(window, message);
+}

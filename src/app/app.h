@@ -38,8 +38,8 @@ extern HFONT g_font;
 extern HMENU g_menuBar;
 
 extern int g_screen;
-// The message time of the last screen change.
-extern LONG g_screenChangedAt;
+// How many times the screen has changed since start-up.
+extern unsigned g_screenChanges;
 extern int g_scale;
 extern int g_frame;
 extern bool g_running;

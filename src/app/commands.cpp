@@ -10,10 +10,10 @@ static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// A screen change takes effect now; a click that follows within a
-// double-click is not meant for the controls it puts under the pointer.
+// Counted, so that the second click of a double-click that changed the
+// screen is not taken for a click on what is now under the pointer.
 static void NoteScreenChange() {
-    g_screenChangedAt = GetMessageTime();
+    ++g_screenChanges;
 }
 
 void StopAnimation(HWND window) {

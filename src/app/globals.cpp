@@ -10,7 +10,7 @@ HFONT g_font = CreateFontW(-30, 15, 0, 10, 1000, FALSE, FALSE, FALSE, DEFAULT_CH
 HINSTANCE g_instance = nullptr;
 
 int g_screen = ScreenTitle;
-LONG g_screenChangedAt = 0;
+unsigned g_screenChanges = 0;
 int g_scale = 1;
 int g_frame = 0;
 bool g_running = false;

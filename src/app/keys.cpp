@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -150,17 +151,30 @@ bool HandleKey(HWND window, const MSG& message) {
     return true;
 }
 
-// A click within a double-click of a screen change is the second click of
-// the one that made the change: the control under it is not its target.
-bool IsClickOnNewScreen(HWND window, const MSG& message) {
+// The second click of a double-click whose first click changed the screen
+// lands on whatever the new screen has put under the pointer: it is not a
+// click on that. As for the system, a double-click is two clicks within
+// the double-click time and rectangle.
+bool IsSecondClickOnNewScreen(HWND window, const MSG& message) {
+    static DWORD s_lastClickTime = 0;
+    static POINT s_lastClickPoint = {};
+    static unsigned s_screenChangesAtLastClick = 0;
     if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONDBLCLK) {
         return false;
     }
-    if (message.hwnd == window || !IsChild(window, message.hwnd)) {
+    if (message.hwnd != window && !IsChild(window, message.hwnd)) {
         return false;
     }
-    const DWORD since = static_cast<DWORD>(message.time) - static_cast<DWORD>(g_screenChangedAt);
-    return since < GetDoubleClickTime();
+    const bool second = message.time - s_lastClickTime < GetDoubleClickTime() &&
+                        2 * std::abs(message.pt.x - s_lastClickPoint.x) <=
+                            GetSystemMetrics(SM_CXDOUBLECLK) &&
+                        2 * std::abs(message.pt.y - s_lastClickPoint.y) <=
+                            GetSystemMetrics(SM_CYDOUBLECLK);
+    const bool screenChanged = g_screenChanges != s_screenChangesAtLastClick;
+    s_lastClickTime = message.time;
+    s_lastClickPoint = message.pt;
+    s_screenChangesAtLastClick = g_screenChanges;
+    return second && screenChanged && message.hwnd != window;
 }
 
 }  // namespace
@@ -170,5 +184,5 @@ bool PreTranslateProgramMessage(HWND window, const MSG& message) {
         (message.hwnd == window || IsChild(window, message.hwnd))) {
         return HandleKey(window, message);
     }
-    return IsClickOnNewScreen(window, message);
+    return IsSecondClickOnNewScreen(window, message);
 }

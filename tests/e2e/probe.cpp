@@ -6,6 +6,7 @@
 //   window <left> <top> <right> <bottom> <clientW> <clientH> <style> <exStyle>
 //   btnface <RRGGBB>
 //   child <class> <id> <x> <y> <w> <h> <visible> <trackbarPos> <text>
+//   focus <id> <x> <y>     (the control with the keyboard focus, or "focus none")
 // Child rectangles are in the main window's client coordinates; the
 // trackbar position is -1 for other controls.
 // With the argument "busy" it writes "busy" when the window's thread does
@@ -63,8 +64,8 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parentParam) {
 }
 
 void PrintWindowState(HWND window) {
-    RECT windowRect;
-    RECT clientRect;
+    RECT windowRect = {};
+    RECT clientRect = {};
     GetWindowRect(window, &windowRect);
     GetClientRect(window, &clientRect);
     std::printf("window\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t0x%08lx\t0x%08lx\n", windowRect.left,
@@ -74,6 +75,17 @@ void PrintWindowState(HWND window) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     std::printf("btnface\t%02X%02X%02X\n", GetRValue(face), GetGValue(face), GetBValue(face));
     EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    if (thread.hwndFocus != nullptr && GetParent(thread.hwndFocus) == window) {
+        RECT rect = {};
+        GetWindowRect(thread.hwndFocus, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        std::printf("focus\t%d\t%ld\t%ld\n", GetDlgCtrlID(thread.hwndFocus), rect.left, rect.top);
+    } else {
+        std::printf("focus\tnone\n");
+    }
 }
 
 }  // namespace

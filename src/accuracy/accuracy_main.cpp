@@ -21,13 +21,9 @@ constexpr int kMeasuredColumns[] = {250, 500, 1000, 1999};
 constexpr int kPlottedColumns[] = {50, 200, 500, 1999};
 constexpr double kFrontViscosities[] = {0.0005, 0.001, 0.002, 0.003, 0.004};
 constexpr double kFrontNonlinearity = 0.3;
-constexpr int kLastFrame = 1996;
-constexpr int kFrameAdvance = 4;
 // Row 0 is held at zero one row to the right of the sine's own zero; the
 // error this makes spreads over the first few rows.
 constexpr int kFirstRowAwayFromEdge = 20;
-// The span the shell passes for the diffusion term field.
-constexpr double kDiffusionSpan = 6.283185307;
 
 // Basdevant et al. (1986): u_t + u u_x = (0.01 / pi) u_xx, u(x, 0) =
 // -sin(pi x) is steepest, max |u_x| = 152.00516, at t = 1.6037 / pi. With

@@ -114,6 +114,10 @@ pressKey Tab
 waitUntil "the focus on Start after Tab" focusIs 1001 10 568
 pressKey Tab
 waitUntil "the focus on x1 after Tab" focusIs 1011 270 568
+pressKey space
+waitUntil "'$pauseCaption' after Space on x1" startPauseReads "$pauseCaption"
+pressKey F5
+waitUntil "'$startCaption' after F5 on x1" startPauseReads "$startCaption"
 pressKey shift+Tab
 waitUntil "the focus back on Start after Shift+Tab" focusIs 1001 10 568
 pressKey Return

@@ -92,18 +92,17 @@ BOOL CALLBACK AddTabStop(HWND child, LPARAM list) {
 std::vector<HWND> ListTabStops(HWND window) {
     std::vector<HWND> stops;
     EnumChildWindows(window, AddTabStop, reinterpret_cast<LPARAM>(&stops));
-    std::vector<std::pair<POINT, HWND>> placed;
-    for (HWND stop : stops) {
-        if (GetParent(stop) != window) continue;
-        RECT rect = {};
-        GetWindowRect(stop, &rect);
-        placed.push_back({POINT{rect.left, rect.top}, stop});
-    }
-    std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
-        return a.first.y != b.first.y ? a.first.y < b.first.y : a.first.x < b.first.x;
+    // A trackbar's own child windows are not the screen's.
+    stops.erase(std::remove_if(stops.begin(), stops.end(),
+                               [window](HWND stop) { return GetParent(stop) != window; }),
+                stops.end());
+    std::sort(stops.begin(), stops.end(), [](HWND a, HWND b) {
+        RECT first = {};
+        RECT second = {};
+        GetWindowRect(a, &first);
+        GetWindowRect(b, &second);
+        return first.top != second.top ? first.top < second.top : first.left < second.left;
     });
-    stops.clear();
-    for (const auto& stop : placed) stops.push_back(stop.second);
     return stops;
 }
 

@@ -27,8 +27,7 @@ constexpr int ID_SLIDER_LABEL = 2;
 constexpr UINT_PTR ANIMATION_TIMER_ID = 0;
 constexpr UINT kAnimationPeriodMs = 100;
 
-// Exit codes: closed by the user, or ended by a failure it was told of.
-constexpr int kExitClosed = 0;
+// The exit code of a program ended by a failure it was told of.
 constexpr int kExitFailed = 1;
 
 // The program's module: its window class and its pictures.

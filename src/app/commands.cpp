@@ -10,12 +10,6 @@ static void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// Counted, so that the second click of a double-click that changed the
-// screen is not taken for a click on what is now under the pointer.
-static void NoteScreenChange() {
-    ++g_screenChanges;
-}
-
 void StopAnimation(HWND window) {
     ReplaceStartPauseButton(window, kStartCaption);
     SendControlFont(g_startPauseButton);
@@ -56,7 +50,6 @@ static void ResetFormation(HWND window) {
 }
 
 static void ShowAuthors(HWND window) {
-    NoteScreenChange();
     g_screen = ScreenAuthors;
     InvalidateWindow(window);
     if (kAuthorsStopsTimer) {
@@ -69,7 +62,6 @@ static void ShowAuthors(HWND window) {
 }
 
 static void ShowPropagation(HWND window) {
-    NoteScreenChange();
     SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
     DestroyTitlePanel();
     CreateLoneMenuButton(window, MenuButtonPropagation);
@@ -81,7 +73,6 @@ static void ShowPropagation(HWND window) {
 }
 
 static void ShowFormation(HWND window) {
-    NoteScreenChange();
     DestroySliders();
     CreateSliders(window);
     g_screen = ScreenFormation;
@@ -97,7 +88,6 @@ static void ShowFormation(HWND window) {
 }
 
 static void ShowTitle(HWND window) {
-    NoteScreenChange();
     InvalidateWindow(window);
     StopAnimationTimer(window);
     g_screen = ScreenTitle;
@@ -107,7 +97,6 @@ static void ShowTitle(HWND window) {
 }
 
 static void ShowTheory(HWND window) {
-    NoteScreenChange();
     InvalidateWindow(window);
     StopAnimationTimer(window);
     g_screen = ScreenTheory;
@@ -122,6 +111,7 @@ static void SetScale(HWND window, int scale) {
 }
 
 LRESULT OnCommand(HWND window, WPARAM wParam) {
+    const int screen = g_screen;
     switch (LOWORD(wParam)) {
     case ID_START_PAUSE: ToggleAnimation(window); break;
     case ID_RESET: ResetFormation(window); break;
@@ -134,6 +124,11 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
     case ID_SCALE_1: SetScale(window, 1); break;
     case ID_SCALE_5: SetScale(window, 5); break;
     case ID_SCALE_10: SetScale(window, 10); break;
+    }
+    // Counted, so that the second click of a double-click that changed the
+    // screen is not taken for a click on what is now under the pointer.
+    if (g_screen != screen) {
+        ++g_screenChanges;
     }
     return 0;
 }

@@ -81,8 +81,3 @@ void RebuildTermFields() {
     ReleaseTermField(g_nonlinearTerm);
     g_nonlinearTerm = ComputeNonlinearTerm();
 }
-
-void ReleaseTermFields() {
-    ReleaseTermField(g_diffusionTerm);
-    ReleaseTermField(g_nonlinearTerm);
-}

@@ -76,6 +76,3 @@ void FreeTermField(Grid field);
 // (std::bad_alloc) leaves each global null or whole, never pointing at
 // freed rows.
 void RebuildTermFields();
-
-// Frees both term fields and sets the globals to null.
-void ReleaseTermFields();

@@ -17,10 +17,13 @@ constexpr const wchar_t* kFormationCaption = L"Wave formation";
 constexpr const wchar_t* kExitCaption = L"Exit";
 constexpr const wchar_t* kAuthorsCaption = L"Authors";
 
-// The one message the program shows: when memory runs out, before it ends.
+// The messages the program shows before it ends: memory ran out, or its
+// window cannot be made.
 constexpr const wchar_t* kProgramTitle = L"Kestrum";
 constexpr const wchar_t* kOutOfMemoryText =
     L"There is not enough memory for Kestrum to go on. The program will close.";
+constexpr const wchar_t* kStartFailedText =
+    L"Kestrum cannot open its window. The program will close.";
 
 // The title column stands left of centre by a ninth of the width, clear of
 // the English title artwork.

@@ -17,10 +17,13 @@ constexpr const wchar_t* kFormationCaption = L"Формирование волн
 constexpr const wchar_t* kExitCaption = L"Выход";
 constexpr const wchar_t* kAuthorsCaption = L"Авторы";
 
-// The one message the program shows: when memory runs out, before it ends.
+// The messages the program shows before it ends: memory ran out, or its
+// window cannot be made.
 constexpr const wchar_t* kProgramTitle = L"Kestrum";
 constexpr const wchar_t* kOutOfMemoryText =
     L"Для работы Kestrum не хватает памяти. Программа будет закрыта.";
+constexpr const wchar_t* kStartFailedText =
+    L"Не удаётся открыть окно Kestrum. Программа будет закрыта.";
 
 // The longer Russian captions need the title column further left.
 constexpr int kTitleColumnDivisor = 7;

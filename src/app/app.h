@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include "controls.h"
 #include "screen_table.h"
+#include "sliders.h"
 #include "wave_model.h"
 
 // Command ids; each is also the control id of the button that sends it.
@@ -18,9 +20,6 @@ constexpr int ID_THEORY = 1010;
 constexpr int ID_SCALE_1 = 1011;
 constexpr int ID_SCALE_5 = 1012;
 constexpr int ID_SCALE_10 = 1013;
-// Both sliders share one id and both labels another; handles tell them apart.
-constexpr int ID_SLIDER = 1201;
-constexpr int ID_SLIDER_LABEL = 2;
 
 // The one window timer of the formation animation; each tick shows the
 // frame kFrameAdvance further on.
@@ -32,8 +31,6 @@ constexpr int kExitFailed = 1;
 
 // The program's module: its window class and its pictures.
 extern HINSTANCE g_instance;
-// The one font of every button and label.
-extern HFONT g_font;
 extern HMENU g_menuBar;
 
 extern int g_screen;
@@ -56,8 +53,3 @@ extern HWND g_menuButton;
 extern HWND g_scale1Button;
 extern HWND g_scale5Button;
 extern HWND g_scale10Button;
-// Sliders and their labels.
-extern HWND g_viscositySlider;
-extern HWND g_nonlinearitySlider;
-extern HWND g_viscosityLabel;
-extern HWND g_nonlinearityLabel;

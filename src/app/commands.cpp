@@ -2,58 +2,53 @@
 
 #include "app.h"
 #include "button_panels.h"
-#include "controls.h"
+#include "formation_run.h"
 #include "language.h"
-#include "sliders.h"
 
-static void InvalidateWindow(HWND window) {
+namespace {
+
+// The screens on which each command's button stands.
+constexpr unsigned On(int screen) {
+    return 1u << screen;
+}
+
+struct CommandScreens {
+    int id;
+    unsigned screens;
+};
+
+constexpr CommandScreens kCommandScreens[] = {
+    {ID_START_PAUSE, On(ScreenFormation)},
+    {ID_RESET, On(ScreenFormation)},
+    {ID_AUTHORS, On(ScreenTitle)},
+    {ID_PROPAGATION, On(ScreenTitle)},
+    {ID_FORMATION, On(ScreenTitle)},
+    {ID_MENU, On(ScreenAuthors) | On(ScreenPropagation) | On(ScreenFormation) | On(ScreenTheory)},
+    {ID_EXIT, On(ScreenTitle)},
+    {ID_THEORY, On(ScreenTitle)},
+    {ID_SCALE_1, On(ScreenFormation)},
+    {ID_SCALE_5, On(ScreenFormation)},
+    {ID_SCALE_10, On(ScreenFormation)},
+};
+
+void InvalidateWindow(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void StopAnimation(HWND window) {
-    ReplaceStartPauseButton(window, kStartCaption);
-    SendControlFont(g_startPauseButton);
-    StopAnimationTimer(window);
-    g_running = false;
-}
-
-static void StartAnimation(HWND window) {
-    // A run that is over plays again from its beginning.
-    if (g_frame >= kLastFrame) {
-        g_frame = 0;
-        InvalidateWindow(window);
-    }
-    ReplaceStartPauseButton(window, kPauseCaption);
-    SendControlFont(g_startPauseButton);
-    StartAnimationTimer(window);
-    g_running = true;
-}
-
-static void ToggleAnimation(HWND window) {
-    if (g_screen != ScreenFormation) {
-        return;
-    }
-    if (g_running) {
-        StopAnimation(window);
-    } else {
-        StartAnimation(window);
-    }
-}
-
-static void ResetFormation(HWND window) {
+void ResetFormation(HWND window) {
     SolveBurgers(g_nonlinearity, g_viscosity);
     g_frame = 0;
-    StopAnimationTimer(window);
+    HaltRun(window);
     RebuildTermFields();
-    StopAnimation(window);
+    StopRun(window);
     InvalidateWindow(window);
 }
 
-static void ShowAuthors(HWND window) {
+void ShowAuthors(HWND window) {
     g_screen = ScreenAuthors;
     InvalidateWindow(window);
     if (kAuthorsStopsTimer) {
-        StopAnimationTimer(window);
+        HaltRun(window);
     }
     CreateLoneMenuButton(window, MenuButtonLeft);
     SendControlFont(g_menuButton);
@@ -61,18 +56,18 @@ static void ShowAuthors(HWND window) {
     DestroyTitlePanel();
 }
 
-static void ShowPropagation(HWND window) {
+void ShowPropagation(HWND window) {
     SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
     DestroyTitlePanel();
     CreateLoneMenuButton(window, MenuButtonPropagation);
     InvalidateWindow(window);
     g_screen = ScreenPropagation;
-    StopAnimationTimer(window);
+    HaltRun(window);
     SendControlFont(g_menuButton);
     DestroySliders();
 }
 
-static void ShowFormation(HWND window) {
+void ShowFormation(HWND window) {
     DestroySliders();
     CreateSliders(window);
     g_screen = ScreenFormation;
@@ -82,38 +77,53 @@ static void ShowFormation(HWND window) {
     SolveBurgers(g_nonlinearity, g_viscosity);
     RebuildTermFields();
     CreateFormationButtons(window);
-    StopAnimationTimer(window);
-    g_running = false;
+    HaltRun(window);
     InvalidateWindow(window);
 }
 
-static void ShowTitle(HWND window) {
+void ShowTitle(HWND window) {
     InvalidateWindow(window);
-    StopAnimationTimer(window);
+    HaltRun(window);
     g_screen = ScreenTitle;
     DestroySliders();
     DestroyFormationPanel();
     CreateMenuButtons(window);
 }
 
-static void ShowTheory(HWND window) {
+void ShowTheory(HWND window) {
     InvalidateWindow(window);
-    StopAnimationTimer(window);
+    HaltRun(window);
     g_screen = ScreenTheory;
     DestroyTitlePanel();
     CreateLoneMenuButton(window, MenuButtonLeft);
     SendControlFont(g_menuButton);
 }
 
-static void SetScale(HWND window, int scale) {
+void SetScale(HWND window, int scale) {
     g_scale = scale;
     InvalidateWindow(window);
 }
 
+bool IsCommandOnScreen(int id, int screen) {
+    for (const CommandScreens& command : kCommandScreens) {
+        if (command.id == id) return (command.screens & On(screen)) != 0;
+    }
+    return false;
+}
+
+}  // namespace
+
 LRESULT OnCommand(HWND window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    // Automation, another process or a future key may send any command:
+    // one whose button is not on this screen would leave that screen's
+    // controls behind.
+    if (!IsCommandOnScreen(id, g_screen)) {
+        return 0;
+    }
     const int screen = g_screen;
-    switch (LOWORD(wParam)) {
-    case ID_START_PAUSE: ToggleAnimation(window); break;
+    switch (id) {
+    case ID_START_PAUSE: ToggleRun(window); break;
     case ID_RESET: ResetFormation(window); break;
     case ID_AUTHORS: ShowAuthors(window); break;
     case ID_PROPAGATION: ShowPropagation(window); break;
@@ -130,5 +140,10 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
     if (g_screen != screen) {
         ++g_screenChanges;
     }
+    return 0;
+}
+
+LRESULT OnSliderScroll(HWND, LPARAM lParam) {
+    ReadSliderMove(lParam);
     return 0;
 }

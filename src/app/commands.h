@@ -1,13 +1,11 @@
-// The button commands and the animation timer of the formation screen.
+// The button commands of the five screens, and the sliders' moves.
 #pragma once
 
 #include <windows.h>
 
+// WM_COMMAND: runs the command of the low word of wParam when its button
+// is on the current screen; any other command changes nothing.
 LRESULT OnCommand(HWND window, WPARAM wParam);
-LRESULT OnAnimationTick(HWND window);
 
-void StartAnimationTimer(HWND window);
-void StopAnimationTimer(HWND window);
-
-// Stops the formation animation: the timer off, "Start" on its button.
-void StopAnimation(HWND window);
+// WM_HSCROLL from a slider: stores its value and rewrites its label.
+LRESULT OnSliderScroll(HWND window, LPARAM lParam);

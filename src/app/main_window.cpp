@@ -3,8 +3,8 @@
 #include "app.h"
 #include "button_panels.h"
 #include "commands.h"
+#include "formation_run.h"
 #include "screens.h"
-#include "sliders.h"
 
 #include <new>
 
@@ -30,7 +30,7 @@ static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND: return 1;  // every screen's paint covers what it needs
     case WM_PAINT: return OnPaint(window);
     case WM_COMMAND: return OnCommand(window, wParam);
-    case WM_TIMER: return OnAnimationTick(window);
+    case WM_TIMER: return OnRunTick(window, wParam);
     case WM_HSCROLL: return OnSliderScroll(window, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);

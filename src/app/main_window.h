@@ -19,13 +19,17 @@ HWND CreateMainWindow(HINSTANCE instance, SIZE size);
 // through PreTranslateProgramMessage first.
 int RunMessageLoop(HWND window);
 
-// The whole program: class, first solve, window and message loop. Returns
-// the exit code: the quit message's, or kExitFailed when the class or the
-// window cannot be made or memory runs out.
+// The whole program: control classes, window class, first solve, window
+// and message loop. Returns the exit code: the quit message's, or
+// kExitFailed when a class or the window cannot be made or memory runs out.
 int RunProgram(HINSTANCE instance, int showMode);
 
 // Tells the user, with one message box in the build's language, that
 // memory ran out; later calls show nothing. Returns kExitFailed.
 int ReportOutOfMemory(HWND owner);
+
+// Tells the user, with a message box in the build's language, that the
+// program cannot open its window. Returns kExitFailed.
+int ReportStartFailure();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

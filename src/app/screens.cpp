@@ -9,7 +9,7 @@ ScreenView ReadScreenView() {
     view.frame = g_frame;
     view.scale = g_scale;
     view.scaleFrame = true;
-    view.pauseAfterStage = PausePropagationStage;
+    view.stageClock = &kSystemStageClock;
     return view;
 }
 

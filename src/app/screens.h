@@ -7,7 +7,7 @@
 #include "screen_table.h"
 
 // What the painters are to show now: the program's pictures, the frame,
-// the magnification, and the 100 ms pause after each propagation stage.
+// the magnification, and the clock that paces the propagation stages.
 ScreenView ReadScreenView();
 
 // Paints the current screen on a context as the window shows it: pictures

@@ -57,10 +57,16 @@ int ReportOutOfMemory(HWND owner) {
     return kExitFailed;
 }
 
+int ReportStartFailure() {
+    MessageBoxW(nullptr, kStartFailedText, kProgramTitle, MB_OK | MB_ICONERROR);
+    return kExitFailed;
+}
+
 int RunProgram(HINSTANCE instance, int showMode) {
     g_instance = instance;
-    if (RegisterMainWindowClass(instance) == 0) {
-        return kExitFailed;
+    // Started from Explorer, a program that ends without a word just vanishes.
+    if (!RegisterControlClasses() || RegisterMainWindowClass(instance) == 0) {
+        return ReportStartFailure();
     }
     // Give back whatever display mode another program may have left.
     ChangeDisplaySettingsW(nullptr, CDS_FULLSCREEN);
@@ -78,7 +84,7 @@ int RunProgram(HINSTANCE instance, int showMode) {
 
     HWND window = CreateMainWindow(instance, size);
     if (window == nullptr) {
-        return kExitFailed;
+        return ReportStartFailure();
     }
     ShowWindow(window, showMode);
     UpdateWindow(window);

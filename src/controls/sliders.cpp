@@ -1,28 +1,35 @@
 #include "sliders.h"
 
-#include "app.h"
 #include "controls.h"
 #include "slider_tables.h"
+#include "wave_model.h"
 
 #include <commctrl.h>
 
+HWND g_viscositySlider = nullptr;
+HWND g_nonlinearitySlider = nullptr;
+HWND g_viscosityLabel = nullptr;
+HWND g_nonlinearityLabel = nullptr;
+
 constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS | TBS_ENABLESELRANGE;
+
+static HINSTANCE ReadModule(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
 
 static HWND CreateSlider(HWND window, int top, int lastPosition) {
     HWND slider = CreateWindowExW(0, TRACKBAR_CLASSW, L"Trackbar", kSliderStyle, 10, top, 250, 50,
                                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER)),
-                                  g_instance, nullptr);
+                                  ReadModule(window), nullptr);
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, lastPosition));
     return slider;
 }
 
 static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
-    const HINSTANCE module =
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, 280, top, 100, 50,
                                  window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER_LABEL)),
-                                 module, nullptr);
+                                 ReadModule(window), nullptr);
     SendControlFont(label);
     SetWindowTextW(label, text.c_str());
     return label;
@@ -58,24 +65,28 @@ static int ReadPosition(HWND slider) {
     return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
 }
 
-LRESULT OnSliderScroll(HWND, LPARAM lParam) {
+bool ReadSliderMove(LPARAM lParam) {
     HWND source = reinterpret_cast<HWND>(lParam);
     // A scroll message without a control (a window scroll bar) is not ours.
     if (source == nullptr) {
-        return 0;
+        return false;
     }
     if (source == g_viscositySlider) {
         const int position = ReadPosition(source);
         if (position >= 0 && position < kViscosityPositions) {
+            const double old = g_viscosity;
             g_viscosity = kViscosityTable[position];
             SetWindowTextW(g_viscosityLabel, FormatViscosityLabel(g_viscosity).c_str());
+            return g_viscosity != old;
         }
     } else if (source == g_nonlinearitySlider) {
         const int position = ReadPosition(source);
         if (position >= 0 && position < kNonlinearityPositions) {
+            const double old = g_nonlinearity;
             g_nonlinearity = kNonlinearityTable[position];
             SetWindowTextW(g_nonlinearityLabel, FormatNonlinearityLabel(g_nonlinearity).c_str());
+            return g_nonlinearity != old;
         }
     }
-    return 0;
+    return false;
 }

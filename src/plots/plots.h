@@ -17,12 +17,17 @@ constexpr int kPlotPointCount = 703;
 extern POINT* g_plotPoints;
 
 // The "Wave propagation" plot: white, the header picture, four baselines
-// and 45 stages of g_field, calling view.pauseAfterStage (when set) after
-// each stage.
+// and 45 stages of g_field. With view.stageClock, stage k ends with a pause
+// until 100 ms x k after the paint began, so that the 45 pauses last 4.5 s
+// in all, however coarsely the clock's sleep rounds.
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view);
 
-// The pause the program makes after each propagation stage: 100 ms.
-void PausePropagationStage();
+// The program's stage clock: the performance counter and Sleep.
+extern const StageClock kSystemStageClock;
+
+// Sleeps on `clock` until it reads `deadline` or later; returns at once
+// when that time has passed.
+void WaitUntil(const StageClock& clock, double deadline);
 
 // One frame of the "Wave formation" plot: the background picture
 // stretched, the axes, and column view.frame of g_field and of both term

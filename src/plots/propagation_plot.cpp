@@ -4,6 +4,7 @@
 #include "wave_model.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr StageSeries kStageSeries[4] = {
     {0, 50, 400}, {450, 50, 850}, {850, 100, 1850}, {1850, 10, 2000}};
 constexpr int kPlottedRows = 445;  // about one period of the initial sine
 constexpr double kPlotWidth = 16.0;
-constexpr DWORD kStagePauseMs = 100;
+constexpr double kStagePauseMs = 100.0;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
 
@@ -38,13 +39,28 @@ void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
     DeleteObject(header);
 }
 
+double ReadPerformanceMilliseconds() {
+    static LARGE_INTEGER frequency = {};
+    if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now = {};
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 }  // namespace
 
-void PausePropagationStage() {
-    Sleep(kStagePauseMs);
+const StageClock kSystemStageClock = {ReadPerformanceMilliseconds, Sleep};
+
+void WaitUntil(const StageClock& clock, double deadline) {
+    // Sleep rounds up to the system's clock tick (15.6 ms by default):
+    // deadlines, not fixed sleeps, keep those roundings from adding up.
+    for (double now = clock.readMilliseconds(); now < deadline; now = clock.readMilliseconds()) {
+        clock.sleepMilliseconds(static_cast<DWORD>(std::ceil(deadline - now)));
+    }
 }
 
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
+    const double start = view.stageClock != nullptr ? view.stageClock->readMilliseconds() : 0.0;
     const int width = size.cx;
     const int height = size.cy;
     const RECT area{0, 0, width, height};
@@ -57,6 +73,7 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
         LineTo(dc, width, y);
     }
 
+    int stage = 0;
     for (int baseline = 0; baseline < 4; ++baseline) {
         const StageSeries& series = kStageSeries[baseline];
         const int y = ((baseline + 2) * height) / 7;
@@ -74,8 +91,9 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
                     break;
                 }
             }
-            if (view.pauseAfterStage != nullptr) {
-                view.pauseAfterStage();
+            ++stage;
+            if (view.stageClock != nullptr) {
+                WaitUntil(*view.stageClock, start + kStagePauseMs * stage);
             }
             // The next stage starts at this abscissa: a vertical joint.
             x -= g_plotStep;

@@ -14,13 +14,20 @@ constexpr int ScreenFormation = 3;
 constexpr int ScreenTitle = 4;
 constexpr int ScreenTheory = 5;
 
+// A monotonic clock in milliseconds and a sleep, on which the propagation
+// screen paces its pauses.
+struct StageClock {
+    double (*readMilliseconds)();
+    void (*sleepMilliseconds)(DWORD milliseconds);
+};
+
 // What a painter draws besides the model's fields.
 struct ScreenView {
     HMODULE pictures = nullptr;  // the module that holds the build's pictures
     int frame = 0;               // formation: the column shown, 0 to 1996
     int scale = 1;               // formation: magnification of the viscous term
     bool scaleFrame = true;      // formation: outline the magnification's button
-    void (*pauseAfterStage)() = nullptr;  // propagation: after each of its 45 stages
+    const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
 };
 
 // Paints a screen on `dc` over (0, 0)-size; `picture` is the screen's

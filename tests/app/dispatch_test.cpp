@@ -250,15 +250,19 @@ TEST(Screens, ExitClosesTheWindowWithCodeZero) {
     CloseProgramWindow(window);
 }
 
-TEST(Screens, UnknownCommandsDoNothing) {
+// Automation or another process may send any command on any screen: one
+// whose button is not there, or no command at all, changes nothing.
+TEST(Screens, CommandsWithoutTheirButtonOnTheScreenDoNothing) {
     HWND window = OpenProgram();
-    const auto expectUnchanged = [&](const char* where) {
+    const auto expectUnchanged = [&](const char* where, std::initializer_list<int> ids) {
+        SCOPED_TRACE(where);
         const std::vector<ChildWindow> before = ListChildren(window);
+        const HWND menu = g_menuButton;
         const int screen = g_screen;
         const int frame = g_frame;
         const bool running = g_running;
-        for (int id : {1003, 1008, 0, 5000}) {
-            SCOPED_TRACE(where);
+        const int scale = g_scale;
+        for (int id : ids) {
             ValidateRect(window, nullptr);
             EXPECT_EQ(SendCommand(window, id), 0) << id;
             EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << id;
@@ -268,17 +272,31 @@ TEST(Screens, UnknownCommandsDoNothing) {
                 EXPECT_EQ(after[i].handle, before[i].handle) << id;
                 EXPECT_EQ(after[i].text, before[i].text) << id;
             }
+            EXPECT_EQ(g_menuButton, menu) << id;
             EXPECT_EQ(g_screen, screen) << id;
             EXPECT_EQ(g_frame, frame) << id;
             EXPECT_EQ(g_running, running) << id;
-            EXPECT_EQ(g_scale, 1) << id;
+            EXPECT_EQ(g_scale, scale) << id;
         }
     };
-    expectUnchanged("title");
+    const std::initializer_list<int> formationOnly = {ID_START_PAUSE, ID_RESET, ID_SCALE_1,
+                                                      ID_SCALE_5, ID_SCALE_10};
+    const std::initializer_list<int> titleOnly = {ID_THEORY, ID_AUTHORS, ID_PROPAGATION,
+                                                  ID_FORMATION, ID_EXIT};
+    expectUnchanged("title", {1003, 1008, 0, 5000, ID_MENU});
+    expectUnchanged("title", formationOnly);
+    for (HWND* button : {&g_theoryButton, &g_authorsButton, &g_propagationButton}) {
+        PressButton(window, *button);
+        expectUnchanged("a screen with a lone Menu button", titleOnly);
+        expectUnchanged("a screen with a lone Menu button", formationOnly);
+        ValidateRect(window, nullptr);  // no 4.5 s propagation paint
+        PressButton(window, g_menuButton);
+    }
     PressButton(window, g_formationButton);
     PressButton(window, g_startPauseButton);
     Tick(window);
-    expectUnchanged("formation, running");
+    expectUnchanged("formation, running", titleOnly);
+    expectUnchanged("formation, running", {1003, 1008, 0, 5000});
     EXPECT_TRUE(TimerIsRunning(window));
     CloseProgramWindow(window);
 }
@@ -529,39 +547,28 @@ TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
     CloseProgramWindow(window);
 }
 
-TEST(Animation, StartPauseOffTheFormationScreenDoesNothing) {
+// KillTimer leaves a tick that is already queued: it must neither move the
+// frame nor repaint, least of all the 4.5 s propagation drawing.
+TEST(Animation, TicksOfAStoppedRunOrAnotherTimerChangeNothing) {
     HWND window = OpenProgram();
-    // Leave a run by Menu: g_running stays set until the next visit.
     PressButton(window, g_formationButton);
     PressButton(window, g_startPauseButton);
     Tick(window);
-    PressButton(window, g_menuButton);
-
-    const auto expectNothing = [&](const char* where) {
+    const auto expectStill = [&](WPARAM timer, const char* where) {
         SCOPED_TRACE(where);
         ValidateRect(window, nullptr);
-        const std::vector<ChildWindow> before = ListChildren(window);
-        const bool running = g_running;
-        EXPECT_EQ(SendCommand(window, ID_START_PAUSE), 0);
-        const std::vector<ChildWindow> after = ListChildren(window);
-        ASSERT_EQ(after.size(), before.size());
-        for (size_t i = 0; i < before.size(); ++i) {
-            EXPECT_EQ(after[i].handle, before[i].handle);
-        }
-        EXPECT_FALSE(IsWindow(g_startPauseButton));
-        EXPECT_EQ(g_running, running);
-        EXPECT_FALSE(TimerIsRunning(window));
+        EXPECT_EQ(SendMessageW(window, WM_TIMER, timer, 0), 0);
         EXPECT_EQ(g_frame, 4);
+        EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
     };
-    expectNothing("title");
-    PressButton(window, g_authorsButton);
-    expectNothing("authors");
+    expectStill(ANIMATION_TIMER_ID + 1, "another timer during a run");
+    PressButton(window, g_startPauseButton);
+    expectStill(ANIMATION_TIMER_ID, "paused");
+    PressButton(window, g_startPauseButton);
     PressButton(window, g_menuButton);
-    PressButton(window, g_theoryButton);
-    expectNothing("theory");
-    PressButton(window, g_menuButton);
+    EXPECT_FALSE(g_running);
     PressButton(window, g_propagationButton);
-    expectNothing("propagation");
+    expectStill(ANIMATION_TIMER_ID, "propagation, after a run was left");
     PressButton(window, g_menuButton);
     CloseProgramWindow(window);
 }
@@ -617,6 +624,7 @@ LRESULT CALLBACK CountErasures(HWND window, UINT message, WPARAM wParam, LPARAM 
 TEST(BuildDifferences, TickAsksForTheBackgroundEraseOnlyInTheEnglishBuild) {
     HWND window = OpenProgram();
     PressButton(window, g_formationButton);
+    PressButton(window, g_startPauseButton);
     s_programProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountErasures)));
     UpdateWindow(window);
@@ -630,10 +638,9 @@ TEST(BuildDifferences, TickAsksForTheBackgroundEraseOnlyInTheEnglishBuild) {
 
 TEST(BuildDifferences, AuthorsStopsTheTimerOnlyInTheEnglishBuild) {
     HWND window = OpenProgram();
-    PressButton(window, g_formationButton);
-    PressButton(window, g_startPauseButton);
-    // No Authors button on this screen: the command alone shows the choice.
-    SendCommand(window, ID_AUTHORS);
+    // The timer never runs on the title screen: set it there to see the choice.
+    SetTimer(window, ANIMATION_TIMER_ID, kAnimationPeriodMs, nullptr);
+    PressButton(window, g_authorsButton);
     EXPECT_EQ(g_screen, ScreenAuthors);
     EXPECT_EQ(TimerIsRunning(window), !kAuthorsShouldStopTimer);
     CloseProgramWindow(window);

@@ -105,7 +105,9 @@ int RunWithHook(int kind, HOOKPROC hook) {
     return code;
 }
 
-TEST(Failures, AClassOrWindowThatCannotBeMadeEndsWithAFailureCode) {
+TEST(Failures, AClassOrWindowThatCannotBeMadeIsToldAndEndsWithAFailureCode) {
+    HHOOK boxes = SetWindowsHookExW(WH_CALLWNDPROCRET, CloseMessageBoxes, nullptr,
+                                    GetCurrentThreadId());
     WNDCLASSW taken = {};
     taken.lpfnWndProc = DefWindowProcW;
     taken.hInstance = GetModuleHandleW(nullptr);
@@ -113,8 +115,15 @@ TEST(Failures, AClassOrWindowThatCannotBeMadeEndsWithAFailureCode) {
     ASSERT_NE(RegisterClassW(&taken), 0);
     EXPECT_EQ(RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL), kExitFailed);
     UnregisterClassW(L"Ondrel", GetModuleHandleW(nullptr));
+    EXPECT_EQ(s_boxes, 1);
+    EXPECT_EQ(s_boxText, kStartFailedText);
 
+    s_boxText.clear();
     EXPECT_EQ(RunWithHook(WH_CBT, RefuseMainWindow), kExitFailed);
+    UnhookWindowsHookEx(boxes);
+    EXPECT_EQ(s_boxes, 2);
+    EXPECT_EQ(s_boxText, kStartFailedText);
+    s_boxes = 0;
 }
 
 TEST(Failures, MemoryThatRunsOutIsToldOnceAndEndsTheProgram) {

@@ -1,6 +1,7 @@
-// Clicks as the system delivers them, through the program's own message
-// loop filter: the second click of a double-click after a screen change.
-// The keys are pressed for real by tests/e2e/run-keys.sh.
+// Clicks and keys as the system delivers them, through the program's own
+// message loop filter: the second click of a double-click after a screen
+// change, the keypad's digits and a held key. Every key of the table is
+// pressed for real by tests/e2e/run-keys.sh.
 #include "app.h"
 #include "keys.h"
 #include "test_windows.h"
@@ -49,6 +50,31 @@ TEST(Clicks, TheSecondClickOfADoubleClickStaysOnTheScreenTheFirstOpened) {
     Sleep(GetDoubleClickTime() + 50);
     Click(window, g_menuButton);
     EXPECT_EQ(g_screen, ScreenTitle);
+    CloseProgramWindow(window);
+}
+
+// A key as the system sends it to the control with the focus; `held` is an
+// automatic repeat of a key held down.
+void PressKey(HWND window, UINT key, bool held = false) {
+    const LPARAM repeat = held ? (1 << 30) : 0;
+    PostMessageW(GetFocus() != nullptr ? GetFocus() : window, WM_KEYDOWN, key, repeat | 1);
+    PumpThroughProgram(window);
+}
+
+TEST(Keys, KeypadDigitsAreDigitsAndAHeldKeyActsOnce) {
+    ResetProgramGlobals();
+    HWND window = CreateProgramWindow();
+    PressButton(window, g_formationButton);
+    for (UINT key : {VK_NUMPAD5, VK_NUMPAD0, VK_NUMPAD1}) {
+        PressKey(window, key);
+        EXPECT_EQ(g_scale, key == VK_NUMPAD5 ? 5 : key == VK_NUMPAD0 ? 10 : 1) << key;
+    }
+    PressKey(window, VK_SPACE);
+    ASSERT_TRUE(g_running);
+    PressKey(window, VK_SPACE, true);
+    EXPECT_TRUE(g_running);
+    PressKey(window, VK_SPACE);
+    EXPECT_FALSE(g_running);
     CloseProgramWindow(window);
 }
 

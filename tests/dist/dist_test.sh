@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release package: what it holds, that each program needs nothing
-# but the DLLs every Windows has, and that its parts fit together:
+# but the DLLs every Windows has (the common controls registered by the
+# program itself), and that its parts fit together:
 # kestrum-frames, unpacked beside the released programs, paints from them.
 #   dist_test.sh ENGLISH_EXE RUSSIAN_EXE FRAMES_EXE
 set -euo pipefail
@@ -14,10 +15,12 @@ for program in "$english" "$russian"; do
   echo "$(basename "$program") imports: $(echo $imports)"
   for dll in $imports; do
     case "$dll" in
-      KERNEL32.DLL|USER32.DLL|GDI32.DLL|MSVCRT.DLL) ;;
+      KERNEL32.DLL|USER32.DLL|GDI32.DLL|MSVCRT.DLL|COMCTL32.DLL) ;;
       *) fail "$(basename "$program") imports $dll" ;;
     esac
   done
+  x86_64-w64-mingw32-objdump -p "$program" | grep -A3 'DLL Name: COMCTL32' | grep -q 'InitCommonControlsEx' ||
+    fail "$(basename "$program") does not register the common controls"
   x86_64-w64-mingw32-objdump -f "$program" | grep -q 'pei-x86-64' || fail "$program is not 64-bit"
 done
 

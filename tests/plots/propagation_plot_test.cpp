@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -33,7 +32,7 @@ constexpr int kHeaderHeight = 130;
 constexpr int kRowTolerance = 1;
 // How far beyond the amplitude to look for a curve's extremes.
 constexpr int kRowProbe = 8;
-constexpr auto kAllPauses = std::chrono::milliseconds(4500);
+constexpr double kAllPausesMs = 4500.0;
 
 struct Layout {
     int width;
@@ -64,15 +63,27 @@ uint64_t HashClientArea(const Canvas& canvas, int width) {
     return hash;
 }
 
-void RecordStage() {
-    s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
+// A test clock: it moves only when slept on, and each sleep lasts what
+// was asked plus `s_oversleepMs`, as a coarse system tick would make it.
+double s_nowMs = 0.0;
+double s_oversleepMs = 0.0;
+
+double ReadTestClock() {
+    return s_nowMs;
 }
 
-// The plot over (0, 0)-size of the canvas, with the pause after each stage.
-void PaintPlot(const Canvas& canvas, SIZE size, void (*pause)()) {
+void SleepOnTestClock(DWORD milliseconds) {
+    s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
+    s_nowMs += milliseconds + s_oversleepMs;
+}
+
+const StageClock kTestClock = {ReadTestClock, SleepOnTestClock};
+
+// The plot over (0, 0)-size of the canvas, paced on the test clock.
+void PaintPlot(const Canvas& canvas, SIZE size, const StageClock* clock = &kTestClock) {
     ScreenView view;
     view.pictures = GetModuleHandleW(nullptr);
-    view.pauseAfterStage = pause;
+    view.stageClock = clock;
     PaintPropagation(canvas.dc, size, IDB_PROPAGATION_HEADER, view);
 }
 
@@ -83,7 +94,7 @@ Canvas PaintAnimation(int width, int height, int canvasWidth = 0) {
     s_watched = &canvas;
     s_clientWidth = width;
     s_stageHashes.clear();
-    PaintPlot(canvas, SIZE{width, height}, RecordStage);
+    PaintPlot(canvas, SIZE{width, height});
     s_watched = nullptr;
     GdiFlush();
     return canvas;
@@ -255,11 +266,21 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
     }
 }
 
-TEST_F(PropagationPlot, PaintLastsAtLeastItsFortyFivePauses) {
+TEST_F(PropagationPlot, PausesKeepToDeadlinesHoweverTheSleepRounds) {
     Canvas canvas = CreateCanvas(320, 240, kUnpainted);
-    const auto start = std::chrono::steady_clock::now();
-    PaintPlot(canvas, SIZE{320, 240}, PausePropagationStage);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, kAllPauses);
+    // Exact; 9 ms over, as Sleep(100) often lasts 109 ms on the default
+    // 15.6 ms tick; a whole tick over.
+    for (double oversleep : {0.0, 9.0, 15.625}) {
+        s_nowMs = 1000.0;
+        s_oversleepMs = oversleep;
+        s_stageHashes.clear();
+        PaintPlot(canvas, SIZE{320, 240});
+        EXPECT_EQ(static_cast<int>(s_stageHashes.size()), kStages) << oversleep;
+        EXPECT_GE(s_nowMs - 1000.0, kAllPausesMs) << oversleep;
+        // The last sleep asks for whole milliseconds.
+        EXPECT_LE(s_nowMs - 1000.0, kAllPausesMs + oversleep + 1.0) << oversleep;
+    }
+    s_oversleepMs = 0.0;
     DestroyCanvas(canvas);
 }
 

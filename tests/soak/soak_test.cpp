@@ -484,7 +484,10 @@ void ExpectCommand(Soak& soak, int id) {
         e.running = false;
         e.startPauseClient = soak.client;
         break;
-    case ID_MENU: e.screen = ScreenTitle; break;
+    case ID_MENU:
+        e.screen = ScreenTitle;
+        e.running = false;
+        break;
     case ID_THEORY: e.screen = ScreenTheory; break;
     case ID_SCALE_1: e.scale = 1; break;
     case ID_SCALE_5: e.scale = 5; break;
@@ -571,11 +574,13 @@ bool SendTimerBurst(Soak& soak) {
         }
         const bool ok = SendChecked(soak, TimerBurst, description, [&] {
             SendMessageW(soak.window, WM_TIMER, ANIMATION_TIMER_ID, 0);
-            // At the last frame the counter may do anything but pass it.
+            // Only a run on the formation screen moves; a tick queued
+            // before the timer was killed changes nothing.
             Expected& e = soak.expected;
-            e.frame = before == kLastFrame ? g_frame : before + kFrameAdvance;
+            if (!e.running || e.screen != ScreenFormation) return;
+            e.frame = before + kFrameAdvance;
             // A run that reaches the last frame ends: "Start" again.
-            if (e.frame == kLastFrame && e.running && e.screen == ScreenFormation) {
+            if (e.frame == kLastFrame) {
                 e.running = false;
                 e.startPauseClient = soak.client;
             }
@@ -672,7 +677,7 @@ bool PaintCurrentScreen(Soak& soak) {
                 RECT area{0, 0, canvas.width, canvas.height};
                 FillRect(canvas.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
                 ScreenView view = ReadScreenView();
-                view.pauseAfterStage = nullptr;
+                view.stageClock = nullptr;
                 PaintScreen(canvas.dc, soak.client, ScreenPropagation, view);
             });
         });

@@ -43,6 +43,7 @@ void ResetProgramGlobals() {
 
 HWND CreateProgramWindow() {
     PrepareProgramState();
+    Require(RegisterControlClasses(), "the common controls are registered, as start-up does");
     WNDCLASSW registered = {};
     if (!GetClassInfoW(g_instance, L"Ondrel", &registered)) {
         Require(RegisterMainWindowClass(g_instance) != 0, "the window class is registered");

@@ -40,6 +40,17 @@ extern int g_scale;
 extern int g_frame;
 extern bool g_running;
 
+// The projector mode: strong lines, and the run's caption on Wave
+// formation; slider moves take effect at once. Off at start unless the
+// command line asks for it.
+extern bool g_projector;
+// A blank screen (black or white, no controls) covers the current one.
+extern bool g_blank;
+extern COLORREF g_blankColour;
+// The next paint of Wave propagation shows the finished plot at once: the
+// screen comes back as it was, after a blank screen or a change of mode.
+extern bool g_paintWithoutPauses;
+
 // Title panel.
 extern HWND g_theoryButton;
 extern HWND g_propagationButton;

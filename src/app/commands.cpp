@@ -116,9 +116,9 @@ bool IsCommandOnScreen(int id, int screen) {
 LRESULT OnCommand(HWND window, WPARAM wParam) {
     const int id = LOWORD(wParam);
     // Automation, another process or a future key may send any command:
-    // one whose button is not on this screen would leave that screen's
-    // controls behind.
-    if (!IsCommandOnScreen(id, g_screen)) {
+    // one whose button is not on this screen (a blank screen shows none)
+    // would leave that screen's controls behind.
+    if (g_blank || !IsCommandOnScreen(id, g_screen)) {
         return 0;
     }
     const int screen = g_screen;
@@ -143,7 +143,11 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
     return 0;
 }
 
-LRESULT OnSliderScroll(HWND, LPARAM lParam) {
-    ReadSliderMove(lParam);
+LRESULT OnSliderScroll(HWND window, LPARAM lParam) {
+    // In the projector mode the plot never shows other values than the
+    // labels: a move takes effect at once, as Reset would.
+    if (ReadSliderMove(lParam) && g_projector && g_screen == ScreenFormation) {
+        ResetFormation(window);
+    }
     return 0;
 }

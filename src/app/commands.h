@@ -7,5 +7,6 @@
 // is on the current screen; any other command changes nothing.
 LRESULT OnCommand(HWND window, WPARAM wParam);
 
-// WM_HSCROLL from a slider: stores its value and rewrites its label.
+// WM_HSCROLL from a slider: stores its value and rewrites its label; in
+// the projector mode also computes the new run at once.
 LRESULT OnSliderScroll(HWND window, LPARAM lParam);

@@ -44,6 +44,10 @@ LRESULT OnRunTick(HWND window, WPARAM timer) {
     if (timer != ANIMATION_TIMER_ID || !g_running || g_screen != ScreenFormation) {
         return 0;
     }
+    // A blank screen holds the run where it is.
+    if (g_blank) {
+        return 0;
+    }
     // The term fields end at column 1999: the last frame is 1996.
     if (g_frame < kLastFrame) {
         g_frame += kFrameAdvance;

@@ -18,6 +18,6 @@ void HaltRun(HWND window);
 
 // WM_TIMER: the animation's timer shows the next frame while a run goes on
 // on the formation screen; any other tick, or one queued before the timer
-// was killed, changes nothing. The tick that shows the last frame stops
-// the run.
+// was killed, changes nothing; under a blank screen the run holds. The
+// tick that shows the last frame stops the run.
 LRESULT OnRunTick(HWND window, WPARAM timer);

@@ -11,6 +11,10 @@ unsigned g_screenChanges = 0;
 int g_scale = 1;
 int g_frame = 0;
 bool g_running = false;
+bool g_projector = false;
+bool g_blank = false;
+COLORREF g_blankColour = RGB(0, 0, 0);
+bool g_paintWithoutPauses = false;
 
 HWND g_theoryButton = nullptr;
 HWND g_propagationButton = nullptr;

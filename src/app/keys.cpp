@@ -1,6 +1,7 @@
 #include "keys.h"
 
 #include "app.h"
+#include "display_modes.h"
 
 #include <commctrl.h>
 
@@ -11,8 +12,8 @@
 namespace {
 
 // What a key does on a screen: the clicks it stands for, on the buttons
-// with these command ids, in turn (0 ends the list). A key that a control
-// uses itself (the sliders' Page Up and Page Down) is not listed.
+// with these command ids, in turn (0 ends the list; a row without any
+// takes the key from the control that has the focus and does nothing).
 struct KeyCommand {
     int screen;
     UINT key;  // virtual-key code, the same on every keyboard layout
@@ -30,6 +31,10 @@ constexpr KeyCommand kKeyCommands[] = {
     {ScreenTheory, VK_NEXT, {ID_MENU, ID_PROPAGATION}},
     {ScreenAuthors, VK_NEXT, {ID_MENU}},
     {ScreenPropagation, VK_NEXT, {ID_MENU, ID_FORMATION}},
+    // A remote's "next" and "previous" never move a slider: the lecture
+    // ends here, and "previous" goes back to Wave propagation.
+    {ScreenFormation, VK_NEXT, {}},
+    {ScreenFormation, VK_PRIOR, {ID_MENU, ID_PROPAGATION}},
     {ScreenTheory, VK_PRIOR, {ID_MENU}},
     {ScreenAuthors, VK_PRIOR, {ID_MENU}},
     {ScreenPropagation, VK_PRIOR, {ID_MENU, ID_THEORY}},
@@ -45,6 +50,42 @@ constexpr KeyCommand kKeyCommands[] = {
     {ScreenFormation, VK_F5, {ID_START_PAUSE}},
     {ScreenFormation, 'R', {ID_RESET}},
 };
+
+// Keys of every screen that change how it looks, not what it shows.
+struct ModeKey {
+    UINT key;
+    void (*act)(HWND window);
+};
+
+void BlankBlack(HWND window) {
+    BlankScreen(window, RGB(0, 0, 0));
+}
+
+void BlankWhite(HWND window) {
+    BlankScreen(window, RGB(255, 255, 255));
+}
+
+// B and W, and the full stop and comma that presentation remotes send for
+// a black or white screen.
+constexpr ModeKey kModeKeys[] = {
+    {'P', ToggleProjector},
+    {'B', BlankBlack},
+    {VK_OEM_PERIOD, BlankBlack},
+    {'W', BlankWhite},
+    {VK_OEM_COMMA, BlankWhite},
+};
+
+const ModeKey* FindModeKey(UINT key) {
+    for (const ModeKey& mode : kModeKeys) {
+        if (mode.key == key) return &mode;
+    }
+    return nullptr;
+}
+
+bool IsModifierKey(UINT key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_LWIN || key == VK_RWIN ||
+           key == VK_CAPITAL;
+}
 
 // The digits of the numeric keypad stand for those of the top row.
 UINT ReadKey(WPARAM key) {
@@ -124,8 +165,18 @@ void MoveFocus(HWND window, bool backward) {
 bool HandleKey(HWND window, const MSG& message) {
     const UINT key = ReadKey(message.wParam);
     const bool repeated = (message.lParam & (1 << 30)) != 0;
+    // Any key brings back what a blank screen covers, and does nothing else.
+    if (g_blank) {
+        if (IsModifierKey(key)) return false;
+        if (!repeated) RestoreScreen(window);
+        return true;
+    }
     if (GetKeyState(VK_CONTROL) < 0) {
         return false;
+    }
+    if (const ModeKey* mode = FindModeKey(key)) {
+        if (!repeated) mode->act(window);
+        return true;
     }
     if (key == VK_TAB) {
         MoveFocus(window, GetKeyState(VK_SHIFT) < 0);
@@ -176,12 +227,22 @@ bool IsSecondClickOnNewScreen(HWND window, const MSG& message) {
     return second && screenChanged && message.hwnd != window;
 }
 
+bool IsButtonDown(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+           message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+}
+
 }  // namespace
 
 bool PreTranslateProgramMessage(HWND window, const MSG& message) {
-    if (message.message == WM_KEYDOWN &&
-        (message.hwnd == window || IsChild(window, message.hwnd))) {
+    const bool ours = message.hwnd == window || IsChild(window, message.hwnd);
+    if (message.message == WM_KEYDOWN && ours) {
         return HandleKey(window, message);
+    }
+    // A click on a blank screen brings it back and is no click on anything.
+    if (g_blank && ours && IsButtonDown(message.message)) {
+        RestoreScreen(window);
+        return true;
     }
     return IsSecondClickOnNewScreen(window, message);
 }

@@ -1,31 +1,46 @@
 #include "screens.h"
 
 #include "app.h"
+#include "language.h"
+#include "plot_pens.h"
 #include "plots.h"
 
-ScreenView ReadScreenView() {
+ScreenView ReadScreenView(SIZE size) {
     ScreenView view;
     view.pictures = g_instance;
     view.frame = g_frame;
     view.scale = g_scale;
     view.scaleFrame = true;
-    view.stageClock = &kSystemStageClock;
+    view.stageClock = g_paintWithoutPauses ? nullptr : &kSystemStageClock;
+    view.language = KESTRUM_LANGUAGE_NAME;
+    if (g_projector) {
+        SetProjectorWidths(view, size.cy);
+        view.runCaption = true;
+    }
     return view;
 }
 
 void PaintCurrentScreen(HDC dc, HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    if (g_blank) {
+        HBRUSH blank = CreateSolidBrush(g_blankColour);
+        FillRect(dc, &client, blank != nullptr ? blank
+                                               : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        if (blank != nullptr) DeleteObject(blank);
+        return;
+    }
     const ScreenEntry* screen = FindScreen(g_screen);
     if (screen == nullptr) {
         return;
     }
     // The pictures fill the desktop, which the window covers.
-    RECT area = {};
+    RECT area = client;
     if (screen->paint == PaintPictureScreen) {
         GetWindowRect(GetDesktopWindow(), &area);
-    } else {
-        GetClientRect(window, &area);
     }
-    screen->paint(dc, SIZE{area.right, area.bottom}, screen->picture, ReadScreenView());
+    const SIZE size{area.right, area.bottom};
+    screen->paint(dc, size, screen->picture, ReadScreenView(size));
 }
 
 LRESULT OnPaint(HWND window) {
@@ -33,10 +48,11 @@ LRESULT OnPaint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     // The propagation paint holds the thread for 4.5 s: its Menu button is
     // painted first, not after the plot.
-    if (g_screen == ScreenPropagation && g_menuButton != nullptr) {
+    if (g_screen == ScreenPropagation && g_menuButton != nullptr && !g_blank) {
         UpdateWindow(g_menuButton);
     }
     PaintCurrentScreen(dc, window);
+    g_paintWithoutPauses = false;
     EndPaint(window, &paint);
     return 0;
 }

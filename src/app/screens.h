@@ -6,12 +6,14 @@
 
 #include "screen_table.h"
 
-// What the painters are to show now: the program's pictures, the frame,
-// the magnification, and the clock that paces the propagation stages.
-ScreenView ReadScreenView();
+// What the painters are to show now on a screen of `size`: the program's
+// pictures, the frame, the magnification, the clock that paces the
+// propagation stages, and the projector mode's widths and caption.
+ScreenView ReadScreenView(SIZE size);
 
 // Paints the current screen on a context as the window shows it: pictures
-// stretched to the desktop, plots over the window's client area.
+// stretched to the desktop, plots over the window's client area, or the
+// blank screen's colour.
 void PaintCurrentScreen(HDC dc, HWND window);
 
 LRESULT OnPaint(HWND window);

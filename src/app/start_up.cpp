@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app.h"
+#include "display_modes.h"
 #include "keys.h"
 #include "language.h"
 
@@ -64,6 +65,7 @@ int ReportStartFailure() {
 
 int RunProgram(HINSTANCE instance, int showMode) {
     g_instance = instance;
+    g_projector = ReadProjectorOption(GetCommandLineW());
     // Started from Explorer, a program that ends without a word just vanishes.
     if (!RegisterControlClasses() || RegisterMainWindowClass(instance) == 0) {
         return ReportStartFailure();

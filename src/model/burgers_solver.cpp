@@ -75,7 +75,12 @@ static void WriteBlock(const double (&block)[kBlockColumns][kFieldRows], Grid gr
     }
 }
 
+double g_solvedNonlinearity = 0.0;
+double g_solvedViscosity = 0.0;
+
 void SolveBurgers(double b, double v) {
+    g_solvedNonlinearity = b;
+    g_solvedViscosity = v;
     const double h = kPi / kProfileSamples;
     const double tau = (100.0 - 0.0) / kEvolutionSteps;
     const double lambda = tau * v / (h * h);

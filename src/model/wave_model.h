@@ -34,6 +34,10 @@ extern double g_nonlinearity;  // b, 0.3 at start
 // 2003 doubles, left uninitialised. Call once, before the first solve.
 void AllocateFieldRows();
 
+// The b and V of the latest solve: the run that g_field holds.
+extern double g_solvedNonlinearity;
+extern double g_solvedViscosity;
+
 // Computes the whole evolution for nonlinearity b and viscosity v:
 // rows 0..700, columns 0..1999 of g_field, and the predictor values in
 // g_fieldNext. Allocates nothing and checks nothing; for b several times

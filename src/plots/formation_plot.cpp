@@ -1,6 +1,8 @@
 #include "plots.h"
 
 #include "pictures.h"
+#include "plot_pens.h"
+#include "run_caption_painting.h"
 #include "wave_model.h"
 
 #include <cmath>
@@ -33,25 +35,6 @@ struct Panel {
 void DrawStroke(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-}
-
-// Makes a new pen current and deletes the one it displaces, unless that is
-// `own`, the context's pen on entry. A pen that cannot be created leaves
-// `own` current, so that nothing leaks and the lines still appear.
-void SwitchPen(HDC dc, HGDIOBJ own, int style, int width, COLORREF colour) {
-    HPEN pen = CreatePen(style, width, colour);
-    HGDIOBJ displaced = SelectObject(dc, pen != nullptr ? pen : own);
-    if (displaced != nullptr && displaced != own) {
-        DeleteObject(displaced);
-    }
-}
-
-// Gives the context its own pen back and deletes the last one made.
-void RestorePen(HDC dc, HGDIOBJ own) {
-    HGDIOBJ displaced = SelectObject(dc, own);
-    if (displaced != nullptr && displaced != own) {
-        DeleteObject(displaced);
-    }
 }
 
 int PixelColumn(const Panel& p, double abscissa) {
@@ -154,35 +137,45 @@ void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     const int h = p.height;
     PaintPicture(dc, size, view.pictures, background);
 
+    // The widths the plot has always used, or the projector mode's.
+    const int line = view.lineWidth;
+    const int curve = view.curveWidth;
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
-    SwitchPen(dc, own, PS_SOLID, 1, kPlotBlack);
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
     DrawHorizontalAxis(dc, p, h / 10 + h / 7);
     DrawHorizontalAxis(dc, p, (6 * h) / 7);
     DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
 
-    SwitchPen(dc, own, PS_DASH, 1, kPlotRed);
+    SwitchPen(dc, own, CreatePlotPen(PS_DASH, 1, line, kPlotRed));
     DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, w - 40, h / 2 + h / 20);
 
-    SwitchPen(dc, own, PS_SOLID, 1, kPlotBlack);
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
     const int axisX = (2 * w) / 3 - w / 100 + w / 24;
     DrawVerticalAxis(dc, axisX, h / 10, (2 * h) / 7 + h / 10);
     DrawVerticalAxis(dc, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
     DrawVerticalAxis(dc, axisX, (5 * h) / 7, h - h / 40);
 
-    SwitchPen(dc, own, PS_SOLID, 2, kPlotBlue);
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, line, kPlotBlue));
     if (view.scaleFrame) {
         DrawScaleFrame(dc, p.scale, h);
     }
+    // The frame and the curve share a pen unless the projector mode's widths differ.
+    if (curve != line) {
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlue));
+    }
     DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, g_plotStep, DiffusionY, 2);
 
-    SwitchPen(dc, own, PS_SOLID, 2, kPlotRed);
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotRed));
     DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, g_plotStep, SpeedY, 0);
     // The odd continuation left of row 0, where the profile has its zero.
     DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -g_plotStep, MirroredSpeedY, 0);
 
-    SwitchPen(dc, own, PS_SOLID, 2, kPlotBlack);
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlack));
     DrawCurve(dc, p, g_field, kMainCurvePoints, g_plotStep, ProfileY, 0);
     DrawCurve(dc, p, g_field, kProfileTailPoints, -g_plotStep, MirroredProfileY, 0);
 
     RestorePen(dc, own);
+    if (view.runCaption) {
+        DrawRunCaption(dc, size, view);
+    }
 }

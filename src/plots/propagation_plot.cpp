@@ -1,6 +1,7 @@
 #include "plots.h"
 
 #include "pictures.h"
+#include "plot_pens.h"
 #include "wave_model.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ constexpr double kPlotWidth = 16.0;
 constexpr double kStagePauseMs = 100.0;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
+constexpr COLORREF kLineColour = RGB(0, 0, 0);
 
 // The header picture at its natural size in a block of 625 x 130 pixels.
 void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
@@ -67,12 +69,20 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     DrawHeader(dc, width, view.pictures, header);
 
+    // The context's own pen, or the projector mode's strong black lines.
+    const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
+    if (view.lineWidth > 0) {
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.lineWidth, kLineColour));
+    }
     for (int m = 2; m <= 5; ++m) {
         const int y = (m * height) / 7;
         MoveToEx(dc, 0, y, nullptr);
         LineTo(dc, width, y);
     }
 
+    if (view.curveWidth > 0) {
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.curveWidth, kLineColour));
+    }
     int stage = 0;
     for (int baseline = 0; baseline < 4; ++baseline) {
         const StageSeries& series = kStageSeries[baseline];
@@ -99,4 +109,5 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
             x -= g_plotStep;
         }
     }
+    RestorePen(dc, own);
 }

@@ -28,6 +28,13 @@ struct ScreenView {
     int scale = 1;               // formation: magnification of the viscous term
     bool scaleFrame = true;      // formation: outline the magnification's button
     const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
+    // Projector mode (SetProjectorWidths): pen widths of the curves and of
+    // the other lines; 0 draws with the widths the plots have always used.
+    int curveWidth = 0;
+    int lineWidth = 0;
+    // Formation: the run's b, V, time and progress over the plot, in `language`.
+    bool runCaption = false;
+    const wchar_t* language = L"en";
 };
 
 // Paints a screen on `dc` over (0, 0)-size; `picture` is the screen's

@@ -676,7 +676,7 @@ bool PaintCurrentScreen(Soak& soak) {
             RunCountedPaint(soak, [&] {
                 RECT area{0, 0, canvas.width, canvas.height};
                 FillRect(canvas.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                ScreenView view = ReadScreenView();
+                ScreenView view = ReadScreenView(soak.client);
                 view.stageClock = nullptr;
                 PaintScreen(canvas.dc, soak.client, ScreenPropagation, view);
             });
@@ -701,7 +701,7 @@ bool PaintCurrentScreen(Soak& soak) {
                                if (asWindow) {
                                    PaintCurrentScreen(canvas.dc, soak.window);
                                } else {
-                                   PaintScreen(canvas.dc, soak.client, g_screen, ReadScreenView());
+                                   PaintScreen(canvas.dc, soak.client, g_screen, ReadScreenView(soak.client));
                                }
                            });
                        });

@@ -1,0 +1,22 @@
+// What a lecturer changes about how the screen looks, on any screen: the
+// projector mode and the blank screen of a presentation remote.
+#pragma once
+
+#include <windows.h>
+
+// Whether the command line asks for the projector mode (--projector);
+// every other word is ignored.
+bool ReadProjectorOption(const wchar_t* commandLine);
+
+// P: the projector mode on or off. Turned on over Wave formation whose
+// sliders were moved since the run was computed, it computes the run of
+// the sliders (as Reset does), so that the plot shows what the labels say.
+void ToggleProjector(HWND window);
+
+// Covers the window with `colour` and hides every control; the running
+// animation holds.
+void BlankScreen(HWND window, COLORREF colour);
+
+// Brings back the screen that the blank covered, controls and keyboard
+// focus as they were.
+void RestoreScreen(HWND window);

@@ -1,0 +1,18 @@
+// The words that say which run a plot shows, in either build's language:
+// for the projector mode's line over the formation plot and for the
+// captions of exported frames.
+#pragma once
+
+#include <string>
+
+// "en" or "ru"; any other code reads as English.
+using LanguageCode = const wchar_t*;
+
+// b and V as the slider labels write them, then the physical time of
+// `frame` in the standard form of the equation, on the solver's effective
+// clock: "b=0.3   V=0.2   time t = 2.36".
+std::wstring FormatRunCaption(LanguageCode language, double b, double v, int frame);
+
+// b and V of the Wave propagation medium and its 45 stages:
+// "b=0.12   V=0.3   45 stages".
+std::wstring FormatPropagationCaption(LanguageCode language);

@@ -30,6 +30,39 @@ set(KESTRUM_PICTURES_ru
   formation:1024:768 propagation:627:118 scale:118:26)
 set(KESTRUM_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH "Where the two programs are written")
 
+# The version for the resource scripts, whose FILEVERSION wants four numbers.
+foreach(part MAJOR MINOR PATCH TWEAK)
+  set(KESTRUM_VERSION_${part} 0)
+  if(PROJECT_VERSION_${part})
+    set(KESTRUM_VERSION_${part} ${PROJECT_VERSION_${part}})
+  endif()
+endforeach()
+set(KESTRUM_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/res/ids/kestrum_version.h.in
+  ${KESTRUM_GENERATED_DIR}/kestrum_version.h @ONLY)
+
+# The icon of all three programs; its sizes are in the script.
+set(KESTRUM_ICON ${CMAKE_BINARY_DIR}/pictures/kestrum.ico)
+add_custom_command(OUTPUT ${KESTRUM_ICON}
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-ico.sh ${CMAKE_SOURCE_DIR}/res/icon.svg ${KESTRUM_ICON}
+  DEPENDS ${CMAKE_SOURCE_DIR}/res/icon.svg ${CMAKE_SOURCE_DIR}/scripts/svg-to-ico.sh
+  COMMENT "Rendering kestrum.ico"
+  VERBATIM)
+add_custom_target(kestrum_icon DEPENDS ${KESTRUM_ICON})
+
+# A program's resource object, kestrum_resources_<name>, from its script,
+# which includes res/program.rc for the icon and the version block.
+function(kestrum_add_resources name rc)
+  add_library(kestrum_resources_${name} OBJECT ${rc})
+  target_include_directories(kestrum_resources_${name} PRIVATE
+    ${CMAKE_SOURCE_DIR}/res ${CMAKE_SOURCE_DIR}/res/ids ${KESTRUM_GENERATED_DIR}
+    ${CMAKE_BINARY_DIR}/pictures)
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS
+    ${KESTRUM_ICON} ${CMAKE_SOURCE_DIR}/res/program.rc
+    ${CMAKE_SOURCE_DIR}/res/ids/resource_ids.h ${KESTRUM_GENERATED_DIR}/kestrum_version.h)
+  add_dependencies(kestrum_resources_${name} kestrum_icon)
+endfunction()
+
 # Renders the language's SVG sources into 24-bit BMPs in the build tree.
 function(kestrum_add_pictures lang out_var)
   set(outputs)
@@ -65,11 +98,10 @@ function(kestrum_add_language lang)
 
   kestrum_add_pictures(${lang} bitmaps)
   add_custom_target(kestrum_bitmaps_${lang} DEPENDS ${bitmaps})
-  add_library(kestrum_resources_${lang} OBJECT ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
-  target_include_directories(kestrum_resources_${lang} PRIVATE
-    ${CMAKE_SOURCE_DIR}/res ${CMAKE_SOURCE_DIR}/res/ids ${CMAKE_BINARY_DIR}/pictures/${lang})
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc PROPERTIES
-    OBJECT_DEPENDS "${bitmaps};${CMAKE_SOURCE_DIR}/res/kestrum.manifest;${CMAKE_SOURCE_DIR}/res/ids/resource_ids.h")
+  kestrum_add_resources(${lang} ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
+  target_include_directories(kestrum_resources_${lang} PRIVATE ${CMAKE_BINARY_DIR}/pictures/${lang})
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${bitmaps} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
   add_dependencies(kestrum_resources_${lang} kestrum_bitmaps_${lang})
 
   add_executable(kestrum-${lang} WIN32 src/app/main.cpp)

@@ -12,6 +12,8 @@
 #       to 1366x768 with the menu buttons marked, to check the empty middle
 #   OUTDIR/preview/<lang>-authors-<W>x<H>.png     the credits picture stretched
 #       to 1024x768 and 1920x1080 with the Menu button marked
+#   OUTDIR/kestrum.ico, OUTDIR/preview/icon-<size>.png  the icon of all three
+#       programs from res/icon.svg, and each of its sizes as PNG
 # OUTDIR defaults to build/pictures; VERSION, written into the credits
 # picture, to the project version in CMakeLists.txt.
 set -euo pipefail
@@ -53,6 +55,10 @@ while read -r name en ru; do
         count=$((count + 1))
     done
 done <<< "$SIZES"
+
+"$here/svg-to-ico.sh" "$root/res/icon.svg" "$out/kestrum.ico" "$out/preview"
+echo "kestrum.ico  $(cd "$out/preview" && echo icon-*.png)"
+count=$((count + 1))
 
 # The plot of the Wave formation screen, as the program draws it:
 # horizontal axes y=185/476/658 from x=439 to the arrow tip at 984,

@@ -1,4 +1,4 @@
-// Bitmap resource ids, shared by the .rc files of both builds and the code.
+// Resource ids, shared by the .rc files of the programs and the code.
 #pragma once
 
 #define IDB_TITLE 105
@@ -7,3 +7,6 @@
 #define IDB_EQUATION 114
 #define IDB_FORMATION_BACKGROUND 123
 #define IDB_PROPAGATION_HEADER 125
+
+// The icon of all three programs.
+#define IDI_KESTRUM 1

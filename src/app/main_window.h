@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-// Registers the window class "Ondrel"; returns 0 on failure.
+// Registers the window class "Ondrel" with the program's icon; returns 0
+// on failure.
 ATOM RegisterMainWindowClass(HINSTANCE instance);
 
 // The window's size for a desktop rectangle: both halves truncate, so an

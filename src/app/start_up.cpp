@@ -4,22 +4,29 @@
 #include "display_modes.h"
 #include "keys.h"
 #include "language.h"
+#include "resource_ids.h"
 
 #include <new>
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
-    WNDCLASSW windowClass = {};
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.cbClsExtra = 0;
     windowClass.cbWndExtra = 0;
     windowClass.hInstance = instance;
-    windowClass.hIcon = nullptr;
+    // Alt+Tab and the taskbar show the large and the small icon, each taken
+    // at its size from the program's own icon; shared icons need no freeing.
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_KESTRUM));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_KESTRUM), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszMenuName = nullptr;
     windowClass.lpszClassName = L"Ondrel";
-    return RegisterClassW(&windowClass);
+    return RegisterClassExW(&windowClass);
 }
 
 SIZE ComputeMainWindowSize(const RECT& desktop) {

@@ -2,6 +2,7 @@
 #include "app.h"
 #include "main_window.h"
 #include "plots.h"
+#include "resource_ids.h"
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,10 @@ TEST(StartUp, MainWindowIsBorderlessMaximisedOverTheDesktop) {
     GetClassNameW(window, className, 32);
     EXPECT_STREQ(className, L"Ondrel");
     EXPECT_EQ(WindowText(window), L"Ondrel");
+    // The taskbar's icons are the program's own, not the system's default.
+    EXPECT_EQ(GetClassLongPtrW(window, GCLP_HICON),
+              reinterpret_cast<LONG_PTR>(LoadIconW(g_instance, MAKEINTRESOURCEW(IDI_KESTRUM))));
+    EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0);
 
     // The platform adds WS_CLIPSIBLINGS to every top-level window, and the
     // show mode of the launcher may restore the maximised window to its

@@ -75,6 +75,14 @@ TEST(Keys, KeypadDigitsAreDigitsAndAHeldKeyActsOnce) {
     EXPECT_TRUE(g_running);
     PressKey(window, VK_SPACE);
     EXPECT_FALSE(g_running);
+    // A remote's "next" and "previous" never move the focused slider.
+    ASSERT_EQ(GetFocus(), g_nonlinearitySlider);
+    PressKey(window, VK_NEXT);
+    EXPECT_EQ(g_screen, ScreenFormation);
+    EXPECT_EQ(g_nonlinearity, 0.3);
+    PressKey(window, VK_PRIOR);
+    EXPECT_EQ(g_nonlinearity, 0.3);
+    EXPECT_EQ(g_screen, ScreenPropagation);
     CloseProgramWindow(window);
 }
 

@@ -11,6 +11,7 @@
 
 #include <shellapi.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -74,8 +75,8 @@ int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& p
     int result = kExitWritten;
     const ULONGLONG started = GetTickCount64();
     for (size_t i = 0; i < frames.size(); ++i) {
-        PaintFrame(request, frames[i], surface);
-        if (!EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
+        if (!PaintFrame(request, frames[i], surface, failure) ||
+            !EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
                        failure) ||
             !WriteFileInPlace(paths[i], png, failure)) {
             result = Fail(failure);
@@ -96,9 +97,7 @@ int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& p
     return result;
 }
 
-}  // namespace
-
-int main() {
+int ExportFromCommandLine() {
     const std::vector<std::wstring> arguments = ReadCommandLine();
     if (arguments.empty()) {
         PrintLine(STD_ERROR_HANDLE, DescribeUsage());
@@ -130,5 +129,18 @@ int main() {
     const int result = ExportFrames(request, paths);
     CoUninitialize();
     UnloadLanguagePictures();
+    if (result != kExitWritten) RemoveCreatedFolderIfEmpty();
     return result;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return ExportFromCommandLine();
+    } catch (const std::bad_alloc&) {
+        // What was allocated for the frame is freed again by now.
+        RemoveCreatedFolderIfEmpty();
+        return Fail(L"out of memory; a smaller --size needs less");
+    }
 }

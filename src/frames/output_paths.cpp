@@ -4,6 +4,9 @@
 
 namespace {
 
+// Extended; empty when the folder was there before the run.
+std::wstring g_createdFolder;
+
 bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
@@ -85,7 +88,6 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
     const std::wstring out = request.out.empty() ? L"." : request.out;
     const DWORD attributes = ReadAttributes(out);
     std::wstring folder;
-    bool createdFolder = false;
     if (request.range || IsFolder(attributes) || EndsWithSlash(out)) {
         folder = out;
         if (!IsFolder(attributes)) {
@@ -95,7 +97,7 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
             if (!CreateDirectoryW(ExtendPath(out).c_str(), nullptr)) {
                 return RefuseOut(error, L"cannot create the folder " + Quote(out));
             }
-            createdFolder = true;
+            g_createdFolder = ExtendPath(out);
         }
         const std::wstring separator = EndsWithSlash(out) ? L"" : L"\\";
         for (int frame : ListRequestedFrames(request)) {
@@ -120,8 +122,13 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
         }
     }
     if (!CanWriteInFolder(folder)) {
-        if (createdFolder) RemoveDirectoryW(ExtendPath(folder).c_str());
+        RemoveCreatedFolderIfEmpty();
         return RefuseOut(error, L"cannot write in the folder " + Quote(folder));
     }
     return true;
+}
+
+void RemoveCreatedFolderIfEmpty() {
+    // The platform removes only an empty folder.
+    if (!g_createdFolder.empty()) RemoveDirectoryW(g_createdFolder.c_str());
 }

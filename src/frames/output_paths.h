@@ -30,3 +30,7 @@ HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path);
 // replaced, a folder without write access.
 bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
                         ArgumentError& error);
+
+// Removes the folder ResolveOutputPaths created for this run if nothing
+// has been written into it: a run that fails leaves no empty folder.
+void RemoveCreatedFolderIfEmpty();

@@ -120,8 +120,13 @@ bool EncodePng(const BYTE* pixels, int width, int height, int stride, std::vecto
     if (SUCCEEDED(result)) result = GetHGlobalFromStream(stream, &memory);
     if (SUCCEEDED(result)) {
         const BYTE* bytes = static_cast<const BYTE*>(GlobalLock(memory));
-        png.assign(bytes, bytes + status.cbSize.QuadPart);
-        GlobalUnlock(memory);
+        if (bytes == nullptr) {
+            result = HRESULT_FROM_WIN32(GetLastError());
+            if (SUCCEEDED(result)) result = E_OUTOFMEMORY;
+        } else {
+            png.assign(bytes, bytes + status.cbSize.QuadPart);
+            GlobalUnlock(memory);
+        }
     }
     ReleaseInterface(stream);
     if (FAILED(result)) {

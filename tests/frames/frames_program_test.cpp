@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include "resource_ids.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,6 +157,20 @@ Outcome RunProgram(const std::wstring& program, const std::wstring& arguments,
 
 Outcome RunFrames(const std::wstring& arguments, const Scratch& scratch) {
     return RunProgram(ProgramPath(), arguments, scratch);
+}
+
+// A copy of kestrum-frames in the logs folder with the given built
+// programs beside it, each under the name given with it; returns the copy.
+std::wstring CopyExporter(const Scratch& scratch,
+                          const std::vector<std::pair<std::wstring, std::wstring>>& programs) {
+    const std::wstring built = ProgramPath().substr(0, ProgramPath().find_last_of(L'\\') + 1);
+    const std::wstring copy = scratch.logs + L"\\kestrum-frames.exe";
+    EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
+    for (const auto& program : programs) {
+        const std::wstring beside = scratch.logs + L"\\" + program.second;
+        EXPECT_TRUE(CopyFileW((built + program.first).c_str(), beside.c_str(), FALSE));
+    }
+    return copy;
 }
 
 std::wstring Quoted(const std::wstring& path) {
@@ -358,6 +375,18 @@ TEST(FramesProgram, LanguageChoosesThePictures) {
         for (int x = 0; x < 400; ++x) differing += PixelAt(english, x, y) != PixelAt(russian, x, y);
     }
     EXPECT_GT(differing, 100);
+    // As released, with only Kestrum-English.exe and Kestrum-Russian.exe
+    // beside it, the exporter paints the same Russian picture.
+    const std::wstring released = CopyExporter(
+        scratch, {{L"kestrum-en.exe", L"Kestrum-English.exe"},
+                  {L"kestrum-ru.exe", L"Kestrum-Russian.exe"}});
+    const std::wstring path = scratch.folder + L"\\released.png";
+    const Outcome run = RunProgram(
+        released, L"formation --language ru --size 800x600 --out " + Quoted(path), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    Image releasedRussian;
+    ASSERT_TRUE(DecodePng(path, releasedRussian));
+    EXPECT_TRUE(releasedRussian.pixels == russian.pixels);
     RemoveScratch(scratch);
 }
 
@@ -449,7 +478,8 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
     const std::wstring video = scratch.folder + L"\\video";
     // A file where a range wants its folder.
     const std::wstring existing = scratch.folder + L"\\existing.png";
-    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_READONLY, nullptr));
     const struct {
         std::wstring arguments;
         const char* named;
@@ -466,6 +496,7 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         {L"formation --out " + Quoted(scratch.folder + L"\\missing\\frame.png"), "--out: "},
         {L"formation --out " + Quoted(scratch.folder + L"\\frame.bmp"), "--out: "},
         {L"formation --frames 0:8 --out " + Quoted(existing), "--out: "},
+        {L"formation --out " + Quoted(existing), "--out: "},
         {L"formation --frames 0:2000 --out " + Quoted(video), "--frames: "},
         {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\missing\\video"),
          "--out: "},
@@ -539,15 +570,26 @@ TEST(FramesProgram, ImportsOnlySystemLibraries) {
     EXPECT_EQ(ListImports(ProgramPath()), expected);
 }
 
-TEST(FramesProgram, MissingProgramWithThePicturesFailsWithOne) {
+TEST(FramesProgram, MissingProgramOrPictureFailsWithOneAndWritesNothing) {
     const Scratch scratch = MakeScratch();
     // A copy of kestrum-frames alone, without kestrum-en.exe beside it.
-    const std::wstring alone = scratch.logs + L"\\kestrum-frames.exe";
-    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), alone.c_str(), FALSE));
-    const Outcome run = RunProgram(alone, L"formation --out " + Quoted(scratch.folder + L"\\x.png"),
-                               scratch);
+    const std::wstring alone = CopyExporter(scratch, {});
+    Outcome run = RunProgram(alone, L"formation --out " + Quoted(scratch.folder + L"\\x.png"),
+                             scratch);
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("kestrum-en.exe"), std::string::npos) << run.err;
+    // Beside a program whose title picture is unreadable, into a folder
+    // the run would create: no file, and no folder left behind.
+    CopyExporter(scratch, {{L"kestrum-en.exe", L"kestrum-en.exe"}});
+    HANDLE update = BeginUpdateResourceW((scratch.logs + L"\\kestrum-en.exe").c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    char junk[] = "junk";
+    ASSERT_TRUE(UpdateResourceW(update, RT_BITMAP, MAKEINTRESOURCEW(IDB_TITLE),
+                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), junk, sizeof junk));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    run = RunProgram(alone, L"title --out " + Quoted(scratch.folder + L"\\slides/"), scratch);
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.err.find("picture 105 (title)"), std::string::npos) << run.err;
     EXPECT_TRUE(ListFiles(scratch.folder).empty());
     RemoveScratch(scratch);
 }

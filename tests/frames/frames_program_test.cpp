@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 // A 2-pixel pen may cover the pixel on either side of its coordinate.
 constexpr int kPenSlack = 1;
+// A GIF's palette moves the pictures' smoothed edges by this much at most.
+constexpr int kPaletteRounding = 24;
 // Curves cross the axes; most of an axis row still shows the axis.
 constexpr double kAxisShare = 0.8;
 
@@ -177,12 +180,16 @@ std::wstring Quoted(const std::wstring& path) {
     return L"\"" + path + L"\"";
 }
 
-// A PNG decoded by the platform: BGRA pixels, top row first.
+// A frame decoded by the platform: BGRA pixels, top row first; for a GIF
+// also its place, its delay and whether it has see-through pixels.
 struct Image {
     int width = 0;
     int height = 0;
     bool rgbWithoutAlpha = false;
     std::vector<uint32_t> pixels;
+    int left = 0;
+    int top = 0;
+    int delay = 0;
 };
 
 template <typename Interface>
@@ -190,25 +197,28 @@ void ReleaseInterface(Interface* object) {
     if (object != nullptr) object->Release();
 }
 
-bool DecodePng(const std::wstring& path, Image& image) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IWICImagingFactory* factory = nullptr;
-    IWICBitmapDecoder* decoder = nullptr;
+int ReadMetadataWord(IWICBitmapFrameDecode* frame, const wchar_t* name) {
+    IWICMetadataQueryReader* reader = nullptr;
+    PROPVARIANT value;
+    PropVariantInit(&value);
+    int word = -1;
+    if (SUCCEEDED(frame->GetMetadataQueryReader(&reader)) &&
+        SUCCEEDED(reader->GetMetadataByName(name, &value)) && value.vt == VT_UI2) {
+        word = value.uiVal;
+    }
+    PropVariantClear(&value);
+    ReleaseInterface(reader);
+    return word;
+}
+
+HRESULT DecodeFrame(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, UINT index,
+                    Image& image) {
     IWICBitmapFrameDecode* frame = nullptr;
     IWICFormatConverter* converter = nullptr;
-    GUID container = {};
     WICPixelFormatGUID format = {};
     UINT width = 0;
     UINT height = 0;
-    HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
-    if (SUCCEEDED(result)) {
-        result = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
-                                                    WICDecodeMetadataCacheOnDemand, &decoder);
-    }
-    if (SUCCEEDED(result)) result = decoder->GetContainerFormat(&container);
-    if (SUCCEEDED(result) && !IsEqualGUID(container, GUID_ContainerFormatPng)) result = E_FAIL;
-    if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame);
+    HRESULT result = decoder->GetFrame(index, &frame);
     if (SUCCEEDED(result)) result = frame->GetPixelFormat(&format);
     if (SUCCEEDED(result)) result = frame->GetSize(&width, &height);
     if (SUCCEEDED(result)) result = factory->CreateFormatConverter(&converter);
@@ -224,12 +234,45 @@ bool DecodePng(const std::wstring& path, Image& image) {
         image.pixels.assign(static_cast<size_t>(width) * height, 0);
         result = converter->CopyPixels(nullptr, width * 4, width * height * 4,
                                        reinterpret_cast<BYTE*>(image.pixels.data()));
+        image.left = ReadMetadataWord(frame, L"/imgdesc/Left");
+        image.top = ReadMetadataWord(frame, L"/imgdesc/Top");
+        image.delay = ReadMetadataWord(frame, L"/grctlext/Delay");
     }
     ReleaseInterface(converter);
     ReleaseInterface(frame);
+    return result;
+}
+
+// Every frame of the file, which must be of the given container format.
+bool DecodeFrames(const std::wstring& path, const GUID& expected, std::vector<Image>& images) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    GUID container = {};
+    UINT count = 0;
+    HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+    if (SUCCEEDED(result)) {
+        result = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                    WICDecodeMetadataCacheOnDemand, &decoder);
+    }
+    if (SUCCEEDED(result)) result = decoder->GetContainerFormat(&container);
+    if (SUCCEEDED(result) && !IsEqualGUID(container, expected)) result = E_FAIL;
+    if (SUCCEEDED(result)) result = decoder->GetFrameCount(&count);
+    images.assign(SUCCEEDED(result) ? count : 0, Image{});
+    for (UINT i = 0; SUCCEEDED(result) && i < count; ++i) {
+        result = DecodeFrame(factory, decoder, i, images[i]);
+    }
     ReleaseInterface(decoder);
     ReleaseInterface(factory);
     return SUCCEEDED(result);
+}
+
+bool DecodePng(const std::wstring& path, Image& image) {
+    std::vector<Image> images;
+    if (!DecodeFrames(path, GUID_ContainerFormatPng, images) || images.size() != 1) return false;
+    image = images[0];
+    return true;
 }
 
 COLORREF PixelAt(const Image& image, int x, int y) {
@@ -409,6 +452,72 @@ TEST(FramesProgram, RangeWritesOneFilePerFrameIntoANewFolder) {
     RemoveScratch(scratch);
 }
 
+// The loop count of the NETSCAPE2.0 block, read from the bytes; -1
+// without one.
+int ReadLoopCount(const std::wstring& path) {
+    const std::string bytes = ReadText(path);
+    const std::string block("NETSCAPE2.0\x03\x01", 13);
+    const size_t at = bytes.find(block);
+    if (at == std::string::npos || at + block.size() + 2 > bytes.size()) return -1;
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    return byte(at + block.size()) | byte(at + block.size() + 1) << 8;
+}
+
+TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
+    const Scratch scratch = MakeScratch();
+    const std::wstring gif = scratch.folder + L"\\run.gif";
+    const std::wstring options = L"formation --size 640x360 --scale 10 --v 0.001";
+    Outcome run = RunFrames(options + L" --frames 0:1000:500 --out " + Quoted(gif), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    const Image last = WriteAndDecode(options + L" --frame 1000", scratch, L"last.png");
+    std::vector<Image> frames;
+    ASSERT_TRUE(DecodeFrames(gif, GUID_ContainerFormatGif, frames));
+    ASSERT_EQ(frames.size(), 3u);
+    for (const Image& frame : frames) EXPECT_EQ(frame.delay, 10);
+    EXPECT_EQ(ReadLoopCount(gif), 0);
+    // The first frame is whole, with the curves' own colours.
+    ASSERT_EQ(frames[0].width, 640);
+    ASSERT_EQ(frames[0].height, 360);
+    for (COLORREF colour : {kPlotBlack, kPlotRed, kPlotBlue}) {
+        int count = 0;
+        for (int y = 0; y < 360; ++y) count += CountInRow(frames[0], y, 0, 640, colour);
+        EXPECT_GT(count, 0) << "colour " << std::hex << colour;
+    }
+    // Its opaque pixels, and those of the later frames at their place,
+    // show frame 1000: the curves exact, the rest within the palette's
+    // rounding.
+    Image shown = frames[0];
+    for (const Image& change : frames) {
+        for (int i = 0; i < change.width * change.height; ++i) {
+            const int x = change.left + i % change.width;
+            const int y = change.top + i / change.width;
+            if (change.pixels[i] >> 24 != 0) shown.pixels[y * 640 + x] = change.pixels[i];
+        }
+    }
+    int wrong = 0;
+    for (int i = 0; i < 640 * 360; ++i) {
+        const COLORREF want = PixelAt(last, i % 640, i / 640);
+        const COLORREF got = PixelAt(shown, i % 640, i / 640);
+        int rounding = 0;
+        for (int shift : {0, 8, 16}) {
+            rounding = std::max(rounding, std::abs(static_cast<int>((want >> shift) & 0xFF) -
+                                                   static_cast<int>((got >> shift) & 0xFF)));
+        }
+        const bool curve = want == kPlotBlack || want == kPlotRed || want == kPlotBlue;
+        wrong += curve ? got != want : rounding > kPaletteRounding;
+    }
+    EXPECT_EQ(wrong, 0);
+    // Another screen is a GIF of one picture.
+    const std::wstring title = scratch.folder + L"\\title.gif";
+    run = RunFrames(L"title --size 320x240 --out " + Quoted(title), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    ASSERT_TRUE(DecodeFrames(title, GUID_ContainerFormatGif, frames));
+    EXPECT_EQ(frames.size(), 1u);
+    EXPECT_EQ(ListFiles(scratch.folder),
+              (std::vector<std::wstring>{L"last.png", L"run.gif", L"title.gif"}));
+    RemoveScratch(scratch);
+}
+
 TEST(FramesProgram, PropagationIsTheFinishedPlot) {
     const Scratch scratch = MakeScratch();
     constexpr int kWidth = 1280;
@@ -496,6 +605,7 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         {L"formation --out " + Quoted(scratch.folder + L"\\missing\\frame.png"), "--out: "},
         {L"formation --out " + Quoted(scratch.folder + L"\\frame.bmp"), "--out: "},
         {L"formation --frames 0:8 --out " + Quoted(existing), "--out: "},
+        {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\a.png"), "--out: "},
         {L"formation --out " + Quoted(existing), "--out: "},
         {L"formation --frames 0:2000 --out " + Quoted(video), "--frames: "},
         {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\missing\\video"),

@@ -175,7 +175,7 @@ int main() {
     try {
         return ExportFromCommandLine();
     } catch (const std::bad_alloc&) {
-        // What was allocated for the frame is freed again by now.
+        // Unwinding has freed what the run held: the message can be built.
         RemoveCreatedFolderIfEmpty();
         return Fail(L"out of memory; a smaller --size needs less");
     }

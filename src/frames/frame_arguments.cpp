@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <cwctype>
 #include <sstream>
 
 namespace {
@@ -295,6 +296,13 @@ bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameReques
     if (Contains(given, L"--frame") && Contains(given, L"--frames")) {
         return Refuse(error, L"--frames", L"cannot be combined with --frame");
     }
+    request.gif = HasExtension(request.out, L".gif");
+    if (request.range && HasExtension(request.out, L".png")) {
+        return Refuse(error, L"--out",
+                      Quote(request.out) + L" is one PNG file, but --frames makes many; give a "
+                                           L"folder for the PNG files or a .gif name for one "
+                                           L"animated GIF");
+    }
     if (request.screen != ScreenFormation) {
         for (const std::wstring& option : given) {
             if (FindOption(option)->formationOnly) {
@@ -331,9 +339,19 @@ std::wstring ComposeFrameFileName(int screen, int frame) {
     return std::wstring(entry != nullptr ? entry->name : L"screen") + L".png";
 }
 
+bool HasExtension(const std::wstring& path, const std::wstring& extension) {
+    if (path.size() < extension.size()) return false;
+    for (size_t i = 0; i < extension.size(); ++i) {
+        const wchar_t c = path[path.size() - extension.size() + i];
+        if (std::towlower(c) != std::towlower(extension[i])) return false;
+    }
+    return true;
+}
+
 std::wstring DescribeUsage() {
     return L"Usage: kestrum-frames SCREEN [options]\n"
-           L"Paints a screen of Kestrum into a PNG file.\n"
+           L"Paints a screen of Kestrum into a PNG file, or frames of it into an\n"
+           L"animated GIF.\n"
            L"\n"
            L"Screens:\n"
            L"  formation     one frame of the Wave formation plot\n"
@@ -344,11 +362,14 @@ std::wstring DescribeUsage() {
            L"  --size WxH        picture size, 320x240 to 7680x4320 (default 1366x768)\n"
            L"  --language en|ru  pictures of the English or Russian program (default en)\n"
            L"  --out PATH        .png file to write, or folder for the default name\n"
-           L"                    (default: the current folder)\n"
+           L"                    (default: the current folder); a .gif file name\n"
+           L"                    writes a GIF (one picture for a single frame)\n"
            L"Formation only:\n"
            L"  --frame N         frame 0 to 1996, a multiple of 4 (default 0)\n"
-           L"  --frames A:B[:S]  every S-th frame from A to B (S default 4), or all;\n"
-           L"                    --out is then a folder: formation-0000.png ...\n"
+           L"  --frames A:B[:S]  every S-th frame from A to B (S default 4), or all\n"
+           L"                    (0:1996:4); --out is then a folder for\n"
+           L"                    formation-0000.png ... or a .gif file: one GIF,\n"
+           L"                    10 frames a second, looping\n"
            L"  --scale 1|5|10    magnification of the viscous term (default 1)\n"
            L"  --b B, --v V      nonlinearity and viscosity, values of the sliders\n"
            L"                    (default 0.3 and 0.002)\n"

@@ -1,5 +1,5 @@
 // The command line of kestrum-frames: which screen to paint, at what
-// size, in which language, and where the PNG files go. No platform calls,
+// size, in which language, and where the PNG or GIF files go. No platform calls,
 // so every refusal can be tested in-process.
 #pragma once
 
@@ -31,6 +31,8 @@ struct FrameRequest {
     double viscosity = 0.002;
     // As given; empty means the current folder.
     std::wstring out;
+    // --out names a .gif: every frame goes into that one animated GIF.
+    bool gif = false;
     bool help = false;
 };
 
@@ -56,6 +58,9 @@ std::vector<int> ListRequestedFrames(const FrameRequest& request);
 // The file name used inside an output folder: "formation-0400.png",
 // "propagation.png", "title.png" ...
 std::wstring ComposeFrameFileName(int screen, int frame);
+
+// Whether `path` ends in `extension` (".png"), in any case.
+bool HasExtension(const std::wstring& path, const std::wstring& extension);
 
 // Usage text for --help and for an empty command line.
 std::wstring DescribeUsage();

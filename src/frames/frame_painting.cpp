@@ -1,6 +1,7 @@
 #include "frame_painting.h"
 
 #include "output_paths.h"
+#include "pictures.h"
 #include "resource_ids.h"
 #include "screen_table.h"
 #include "wave_model.h"
@@ -8,6 +9,7 @@
 namespace {
 
 HMODULE g_pictureModule = nullptr;
+std::wstring g_picturePath;
 bool g_fieldRowsAllocated = false;
 
 std::wstring FindFolderOfThisProgram() {
@@ -22,6 +24,34 @@ std::wstring FindFolderOfThisProgram() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+// Whether the picture the painter is about to draw loads: the painters
+// draw nothing in place of a missing picture, which on a slide would be a
+// white screen with no error.
+bool CanLoadPicture(const FrameRequest& request, SIZE size, std::wstring& failure) {
+    const ScreenEntry* screen = FindScreen(request.screen);
+    if (screen == nullptr) {
+        failure = L"unknown screen " + std::to_wstring(request.screen);
+        return false;
+    }
+    bool loaded = false;
+    if (request.screen == ScreenPropagation) {
+        // The header is drawn at its own size.
+        HANDLE header = LoadImageW(g_pictureModule, MAKEINTRESOURCEW(screen->picture),
+                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+        loaded = header != nullptr;
+        if (loaded) DeleteObject(header);
+    } else {
+        // Loaded into the cache, where the painter finds it.
+        loaded = GetScaledPicture(g_pictureModule, screen->picture, size) != nullptr;
+    }
+    if (!loaded) {
+        failure = L"cannot load picture " + std::to_wstring(screen->picture) + L" (" +
+                  screen->name + L") of " + g_picturePath + L" at " +
+                  std::to_wstring(size.cx) + L" x " + std::to_wstring(size.cy) + L" pixels";
+    }
+    return loaded;
 }
 
 }  // namespace
@@ -42,6 +72,8 @@ bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
         return false;
     }
     // As data only: nothing of the program runs.
+    g_picturePath = path;
+    LoadPicturesAsSections();
     g_pictureModule = LoadLibraryExW(ExtendPath(path).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (g_pictureModule == nullptr ||
@@ -115,9 +147,12 @@ void DestroyFrameSurface(FrameSurface& surface) {
     surface = FrameSurface{};
 }
 
-void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surface) {
+bool PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surface,
+                std::wstring& failure) {
+    const SIZE size = {surface.width, surface.height};
+    if (!CanLoadPicture(request, size, failure)) return false;
+    // Every frame starts from white: the surface holds the last one.
     RECT area = {0, 0, surface.width, surface.height};
-    // What a picture that failed to load would leave behind.
     FillRect(surface.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     ScreenView view;
     view.pictures = g_pictureModule;
@@ -125,6 +160,7 @@ void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surf
     view.scale = request.scale;
     // A slide has no buttons for the frame to mark.
     view.scaleFrame = false;
-    PaintScreen(surface.dc, SIZE{surface.width, surface.height}, request.screen, view);
+    PaintScreen(surface.dc, size, request.screen, view);
     GdiFlush();
+    return true;
 }

@@ -10,7 +10,8 @@
 
 // Loads, as data only, the program of the language beside this one, as
 // built (kestrum-<language>.exe) or as released (Kestrum-English.exe,
-// Kestrum-Russian.exe); the painters then use its pictures.
+// Kestrum-Russian.exe); the painters then use its pictures, loaded as
+// DIB sections.
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure);
 void UnloadLanguagePictures();
 
@@ -34,4 +35,7 @@ bool CreateFrameSurface(int width, int height, FrameSurface& surface, std::wstri
 void DestroyFrameSurface(FrameSurface& surface);
 
 // Paints `frame` of the requested screen onto the surface, without pauses.
-void PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surface);
+// Fails, saying which, when the screen's picture cannot be loaded at the
+// surface's size.
+bool PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surface,
+                std::wstring& failure);

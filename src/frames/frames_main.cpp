@@ -1,9 +1,11 @@
-// kestrum-frames: paints screens of Kestrum into PNG files for slides,
-// handouts and videos. Exit code 0 when every file was written, 2 when an
-// argument is refused (before anything is written), 1 when painting or
-// writing fails.
+// kestrum-frames: paints screens of Kestrum into PNG files or animated
+// GIFs for slides, handouts and videos. Exit code 0 when every file was
+// written, 2 when an argument is refused (before anything is written), 1
+// when painting or writing fails.
 #include "frame_arguments.h"
 #include "frame_painting.h"
+#include "gif_writer.h"
+#include "imaging.h"
 #include "output_paths.h"
 #include "png_writer.h"
 
@@ -11,6 +13,7 @@
 
 #include <shellapi.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -60,45 +63,77 @@ std::vector<std::wstring> ReadCommandLine() {
     return arguments;
 }
 
+std::wstring DescribeWritten(const std::wstring& path, const FrameRequest& request,
+                             const std::wstring& what, size_t bytes) {
+    return L"wrote " + path + L" (" + std::to_wstring(request.width) + L"x" +
+           std::to_wstring(request.height) + what + L", " + std::to_wstring(bytes) + L" bytes)";
+}
+
+std::wstring DescribeSeconds(ULONGLONG started) {
+    return std::to_wstring((GetTickCount64() - started + 500) / 1000) + L" s";
+}
+
+// One PNG file per frame.
+bool WritePngFiles(const FrameRequest& request, const std::vector<std::wstring>& paths,
+                   const FrameSurface& surface, std::wstring& failure) {
+    const std::vector<int> frames = ListRequestedFrames(request);
+    const ULONGLONG started = GetTickCount64();
+    std::vector<BYTE> png;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (!PaintFrame(request, frames[i], surface, failure) ||
+            !EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
+                       failure) ||
+            !WriteFileInPlace(paths[i], png, failure)) {
+            return false;
+        }
+        PrintLine(STD_OUTPUT_HANDLE, DescribeWritten(paths[i], request, L"", png.size()));
+    }
+    if (frames.size() > 1) {
+        PrintLine(STD_OUTPUT_HANDLE,
+                  std::to_wstring(frames.size()) + L" files in " + DescribeSeconds(started));
+    }
+    return true;
+}
+
+// Every frame into one animated GIF, painted and encoded one at a time.
+bool WriteGifFile(const FrameRequest& request, const std::wstring& path,
+                  const FrameSurface& surface, std::wstring& failure) {
+    const std::vector<int> frames = ListRequestedFrames(request);
+    const ULONGLONG started = GetTickCount64();
+    bool written = StartGif(surface.width, surface.height, failure);
+    for (size_t i = 0; written && i < frames.size(); ++i) {
+        written = PaintFrame(request, frames[i], surface, failure) &&
+                  AddGifFrame(surface.pixels, surface.stride, failure);
+    }
+    std::vector<BYTE> gif;
+    written = written && FinishGif(gif, failure);
+    StopGif();
+    if (!written || !WriteFileInPlace(path, gif, failure)) return false;
+    PrintLine(STD_OUTPUT_HANDLE,
+              DescribeWritten(path, request, L", " + std::to_wstring(frames.size()) +
+                                  (frames.size() == 1 ? L" frame" : L" frames"),
+                              gif.size()) +
+                  L" in " + DescribeSeconds(started));
+    return true;
+}
+
 int ExportFrames(const FrameRequest& request, const std::vector<std::wstring>& paths) {
     std::wstring failure;
     FrameSurface surface;
-    if (!StartPngEncoder(failure)) return Fail(failure);
+    if (!StartImaging(failure)) return Fail(failure);
     if (!CreateFrameSurface(request.width, request.height, surface, failure)) {
-        StopPngEncoder();
+        StopImaging();
         return Fail(failure);
     }
     PrepareModel(request);
-    const std::vector<int> frames = ListRequestedFrames(request);
-    std::vector<BYTE> png;
-    int result = kExitWritten;
-    const ULONGLONG started = GetTickCount64();
-    for (size_t i = 0; i < frames.size(); ++i) {
-        PaintFrame(request, frames[i], surface);
-        if (!EncodePng(surface.pixels, surface.width, surface.height, surface.stride, png,
-                       failure) ||
-            !WriteFileInPlace(paths[i], png, failure)) {
-            result = Fail(failure);
-            break;
-        }
-        PrintLine(STD_OUTPUT_HANDLE, L"wrote " + paths[i] + L" (" +
-                                         std::to_wstring(request.width) + L"x" +
-                                         std::to_wstring(request.height) + L", " +
-                                         std::to_wstring(png.size()) + L" bytes)");
-    }
-    if (result == kExitWritten && frames.size() > 1) {
-        const ULONGLONG seconds = (GetTickCount64() - started + 500) / 1000;
-        PrintLine(STD_OUTPUT_HANDLE, std::to_wstring(frames.size()) + L" files in " +
-                                         std::to_wstring(seconds) + L" s");
-    }
+    const bool written = request.gif ? WriteGifFile(request, paths[0], surface, failure)
+                                     : WritePngFiles(request, paths, surface, failure);
     DestroyFrameSurface(surface);
-    StopPngEncoder();
-    return result;
+    StopImaging();
+    return written ? kExitWritten : Fail(failure);
 }
 
-}  // namespace
-
-int main() {
+int ExportFromCommandLine() {
     const std::vector<std::wstring> arguments = ReadCommandLine();
     if (arguments.empty()) {
         PrintLine(STD_ERROR_HANDLE, DescribeUsage());
@@ -130,5 +165,18 @@ int main() {
     const int result = ExportFrames(request, paths);
     CoUninitialize();
     UnloadLanguagePictures();
+    if (result != kExitWritten) RemoveCreatedFolderIfEmpty();
     return result;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return ExportFromCommandLine();
+    } catch (const std::bad_alloc&) {
+        // Unwinding has freed what the run held: the message can be built.
+        RemoveCreatedFolderIfEmpty();
+        return Fail(L"out of memory; a smaller --size needs less");
+    }
 }

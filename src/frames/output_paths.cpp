@@ -1,8 +1,11 @@
 #include "output_paths.h"
 
-#include <cwctype>
+#include <algorithm>
 
 namespace {
+
+// Extended; empty when the folder was there before the run.
+std::wstring g_createdFolder;
 
 bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -14,13 +17,6 @@ DWORD ReadAttributes(const std::wstring& path) {
 
 bool EndsWithSlash(const std::wstring& path) {
     return path.back() == L'\\' || path.back() == L'/';
-}
-
-bool EndsWithPng(const std::wstring& path) {
-    if (path.size() < 4) return false;
-    std::wstring end = path.substr(path.size() - 4);
-    for (wchar_t& c : end) c = static_cast<wchar_t>(std::towlower(c));
-    return end == L".png";
 }
 
 std::wstring Quote(const std::wstring& text) {
@@ -40,6 +36,19 @@ bool CanWriteInFolder(const std::wstring& folder) {
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     DeleteFileW(probe.c_str());
+    return true;
+}
+
+bool WriteAll(HANDLE file, const std::vector<BYTE>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
     return true;
 }
 
@@ -85,8 +94,7 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
     const std::wstring out = request.out.empty() ? L"." : request.out;
     const DWORD attributes = ReadAttributes(out);
     std::wstring folder;
-    bool createdFolder = false;
-    if (request.range || IsFolder(attributes) || EndsWithSlash(out)) {
+    if (!request.gif && (request.range || IsFolder(attributes) || EndsWithSlash(out))) {
         folder = out;
         if (!IsFolder(attributes)) {
             if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -95,16 +103,16 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
             if (!CreateDirectoryW(ExtendPath(out).c_str(), nullptr)) {
                 return RefuseOut(error, L"cannot create the folder " + Quote(out));
             }
-            createdFolder = true;
+            g_createdFolder = ExtendPath(out);
         }
         const std::wstring separator = EndsWithSlash(out) ? L"" : L"\\";
         for (int frame : ListRequestedFrames(request)) {
             paths.push_back(out + separator + ComposeFrameFileName(request.screen, frame));
         }
     } else {
-        // The data is PNG; another name would mislead whatever opens it.
-        if (!EndsWithPng(out)) {
-            return RefuseOut(error, Quote(out) + L" is not a .png file name, nor a folder");
+        // The name tells the format; another would mislead whatever opens it.
+        if (!request.gif && !HasExtension(out, L".png")) {
+            return RefuseOut(error, Quote(out) + L" is not a .png or .gif file name, nor a folder");
         }
         folder = FindFolderOf(out);
         if (!IsFolder(ReadAttributes(folder))) {
@@ -120,8 +128,38 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
         }
     }
     if (!CanWriteInFolder(folder)) {
-        if (createdFolder) RemoveDirectoryW(ExtendPath(folder).c_str());
+        RemoveCreatedFolderIfEmpty();
         return RefuseOut(error, L"cannot write in the folder " + Quote(folder));
+    }
+    return true;
+}
+
+void RemoveCreatedFolderIfEmpty() {
+    // The platform removes only an empty folder.
+    if (!g_createdFolder.empty()) RemoveDirectoryW(g_createdFolder.c_str());
+}
+
+bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
+                      std::wstring& failure) {
+    std::wstring temporary;
+    HANDLE file = CreateTemporaryFile(FindFolderOf(path), temporary);
+    if (file == INVALID_HANDLE_VALUE) {
+        failure = L"cannot create a temporary file beside " + path;
+        return false;
+    }
+    bool written = WriteAll(file, bytes);
+    if (!CloseHandle(file)) {
+        written = false;
+    }
+    if (!written) {
+        DeleteFileW(temporary.c_str());
+        failure = L"cannot write " + temporary;
+        return false;
+    }
+    if (!MoveFileExW(temporary.c_str(), ExtendPath(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        DeleteFileW(temporary.c_str());
+        failure = L"cannot move the finished file onto " + path;
+        return false;
     }
     return true;
 }

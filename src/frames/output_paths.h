@@ -22,11 +22,22 @@ std::wstring ExtendPath(const std::wstring& path);
 // its name (extended).
 HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path);
 
-// Turns --out into the files to write, as the user will read them: into a
-// folder (created if missing, one level) for a range, for a folder given
-// by name, or for no --out at all; otherwise the .png file itself. Refuses,
-// naming --out, what cannot be written: a missing folder, a file where a
-// folder is wanted, a name that is not .png, a file that cannot be
-// replaced, a folder without write access.
+// Turns --out into the files to write, as the user will read them: a .gif
+// file itself; into a folder (created if missing, one level) for a range,
+// for a folder given by name, or for no --out at all; otherwise the .png
+// file itself. Refuses, naming --out, what cannot be written: a missing
+// folder, a file where a folder is wanted, a name that is neither .png nor
+// .gif, a file that cannot be replaced (read-only, or a folder), a folder
+// without write access.
 bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& paths,
                         ArgumentError& error);
+
+// Writes `bytes` to a temporary file in the folder of `path`, then moves
+// it onto `path`; on any failure the temporary file is removed and
+// `path` is left as it was.
+bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
+                      std::wstring& failure);
+
+// Removes the folder ResolveOutputPaths created for this run if nothing
+// has been written into it: a run that fails leaves no empty folder.
+void RemoveCreatedFolderIfEmpty();

@@ -1,30 +1,8 @@
 #include "png_writer.h"
 
-#include "output_paths.h"
-
-#include <wincodec.h>
-
-#include <algorithm>
-#include <cwchar>
+#include "imaging.h"
 
 namespace {
-
-IWICImagingFactory* g_imagingFactory = nullptr;
-
-std::wstring DescribeFailure(const wchar_t* step, HRESULT result) {
-    wchar_t text[128];
-    std::swprintf(text, 128, L"%ls failed (HRESULT 0x%08lX)", step,
-                  static_cast<unsigned long>(result));
-    return text;
-}
-
-template <typename Interface>
-void ReleaseInterface(Interface*& object) {
-    if (object != nullptr) {
-        object->Release();
-        object = nullptr;
-    }
-}
 
 // Encodes into `stream`; on failure names the step that failed.
 HRESULT EncodeIntoStream(IStream* stream, const BYTE* pixels, int width, int height, int stride,
@@ -71,86 +49,21 @@ HRESULT EncodeIntoStream(IStream* stream, const BYTE* pixels, int width, int hei
     return result;
 }
 
-bool WriteAll(HANDLE file, const std::vector<BYTE>& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
-            return false;
-        }
-        done += written;
-    }
-    return true;
-}
-
 }  // namespace
-
-bool StartPngEncoder(std::wstring& failure) {
-    const HRESULT result =
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_IWICImagingFactory, reinterpret_cast<void**>(&g_imagingFactory));
-    if (FAILED(result)) {
-        failure = DescribeFailure(L"creating the imaging factory", result);
-        return false;
-    }
-    return true;
-}
-
-void StopPngEncoder() {
-    ReleaseInterface(g_imagingFactory);
-}
 
 bool EncodePng(const BYTE* pixels, int width, int height, int stride, std::vector<BYTE>& png,
                std::wstring& failure) {
-    IStream* stream = nullptr;
-    HRESULT result = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-    if (FAILED(result)) {
-        failure = DescribeFailure(L"creating a memory stream", result);
-        return false;
-    }
+    IStream* stream = CreateMemoryStream(failure);
+    if (stream == nullptr) return false;
     const wchar_t* step = L"";
-    result = EncodeIntoStream(stream, pixels, width, height, stride, step);
-    HGLOBAL memory = nullptr;
-    STATSTG status = {};
+    HRESULT result = EncodeIntoStream(stream, pixels, width, height, stride, step);
     if (SUCCEEDED(result)) {
         step = L"reading the PNG bytes";
-        result = stream->Stat(&status, STATFLAG_NONAME);
-    }
-    if (SUCCEEDED(result)) result = GetHGlobalFromStream(stream, &memory);
-    if (SUCCEEDED(result)) {
-        const BYTE* bytes = static_cast<const BYTE*>(GlobalLock(memory));
-        png.assign(bytes, bytes + status.cbSize.QuadPart);
-        GlobalUnlock(memory);
+        result = CopyStreamBytes(stream, png);
     }
     ReleaseInterface(stream);
     if (FAILED(result)) {
         failure = DescribeFailure(step, result);
-        return false;
-    }
-    return true;
-}
-
-bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
-                      std::wstring& failure) {
-    std::wstring temporary;
-    HANDLE file = CreateTemporaryFile(FindFolderOf(path), temporary);
-    if (file == INVALID_HANDLE_VALUE) {
-        failure = L"cannot create a temporary file beside " + path;
-        return false;
-    }
-    bool written = WriteAll(file, bytes);
-    if (!CloseHandle(file)) {
-        written = false;
-    }
-    if (!written) {
-        DeleteFileW(temporary.c_str());
-        failure = L"cannot write " + temporary;
-        return false;
-    }
-    if (!MoveFileExW(temporary.c_str(), ExtendPath(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(temporary.c_str());
-        failure = L"cannot move the finished file onto " + path;
         return false;
     }
     return true;

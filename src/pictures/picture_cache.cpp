@@ -7,6 +7,11 @@ static HBITMAP s_picture = nullptr;
 static HMODULE s_module = nullptr;
 static int s_id = 0;
 static SIZE s_size = {};
+static UINT s_loadFlags = LR_DEFAULTCOLOR;
+
+void LoadPicturesAsSections() {
+    s_loadFlags = LR_CREATEDIBSECTION;
+}
 
 HBITMAP GetScaledPicture(HMODULE module, int id, SIZE size) {
     if (s_picture != nullptr && s_module == module && s_id == id && s_size.cx == size.cx &&
@@ -17,7 +22,7 @@ HBITMAP GetScaledPicture(HMODULE module, int id, SIZE size) {
         DeleteObject(s_picture);
     }
     s_picture = static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP,
-                                                size.cx, size.cy, LR_DEFAULTCOLOR));
+                                                size.cx, size.cy, s_loadFlags));
     s_module = module;
     s_id = id;
     s_size = size;

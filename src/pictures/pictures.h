@@ -13,6 +13,13 @@
 // callers never delete it.
 HBITMAP GetScaledPicture(HMODULE module, int id, SIZE size);
 
+// From now on GetScaledPicture loads DIB sections instead of bitmaps
+// compatible with the screen. A DIB section lives in the process's own
+// memory, so its size is not bounded by the display driver, where a
+// compatible bitmap of 7680 x 4320 may fail. The program's window keeps
+// compatible bitmaps, which the screen copies fastest.
+void LoadPicturesAsSections();
+
 // Copies `extent` of the bitmap, from its top-left corner, to (x, y) of
 // the context. A null bitmap copies nothing.
 void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap);

@@ -98,6 +98,9 @@ TEST(FrameArguments, RangesListEveryStepFromFirstToLast) {
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames 0:12:8")), (std::vector<int>{0, 8}));
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames 400:400")), std::vector<int>{400});
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames all")).size(), 500u);
+    // A .gif takes the whole range; only the name tells.
+    EXPECT_FALSE(video.gif);
+    EXPECT_TRUE(Accept(L"formation --frames all --out run.GIF").gif);
 }
 
 TEST(FrameArguments, OtherScreensPaintOnePictureEach) {
@@ -175,6 +178,8 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"formation --v 0.2", L"--v", L"slider value"},
         {L"formation --v nan", L"--v", L"slider value"},
         {L"formation --out=", L"--out", L"names no file"},
+        {L"formation --frames 0:8 --out a.png", L"--out", L"a folder for the PNG files or a .gif"},
+        {L"formation --out a.PNG --frames all", L"--out", L"one PNG file"},
         {L"formation --colour red", L"--colour", L"unknown option"},
         {L"formation --size 800x600 --size 640x480", L"--size", L"given twice"},
         {L"propagation --scale 10", L"--scale", L"formation screen only"},

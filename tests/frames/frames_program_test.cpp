@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "resource_ids.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,6 +27,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 // A 2-pixel pen may cover the pixel on either side of its coordinate.
 constexpr int kPenSlack = 1;
+// A GIF's palette moves the pictures' smoothed edges by this much at most.
+constexpr int kPaletteRounding = 24;
 // Curves cross the axes; most of an axis row still shows the axis.
 constexpr double kAxisShare = 0.8;
 
@@ -156,16 +162,34 @@ Outcome RunFrames(const std::wstring& arguments, const Scratch& scratch) {
     return RunProgram(ProgramPath(), arguments, scratch);
 }
 
+// A copy of kestrum-frames in the logs folder with the given built
+// programs beside it, each under the name given with it; returns the copy.
+std::wstring CopyExporter(const Scratch& scratch,
+                          const std::vector<std::pair<std::wstring, std::wstring>>& programs) {
+    const std::wstring built = ProgramPath().substr(0, ProgramPath().find_last_of(L'\\') + 1);
+    const std::wstring copy = scratch.logs + L"\\kestrum-frames.exe";
+    EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
+    for (const auto& program : programs) {
+        const std::wstring beside = scratch.logs + L"\\" + program.second;
+        EXPECT_TRUE(CopyFileW((built + program.first).c_str(), beside.c_str(), FALSE));
+    }
+    return copy;
+}
+
 std::wstring Quoted(const std::wstring& path) {
     return L"\"" + path + L"\"";
 }
 
-// A PNG decoded by the platform: BGRA pixels, top row first.
+// A frame decoded by the platform: BGRA pixels, top row first; for a GIF
+// also its place and its delay (-1 when it has none).
 struct Image {
     int width = 0;
     int height = 0;
     bool rgbWithoutAlpha = false;
     std::vector<uint32_t> pixels;
+    int left = 0;
+    int top = 0;
+    int delay = 0;
 };
 
 template <typename Interface>
@@ -173,16 +197,27 @@ void ReleaseInterface(Interface* object) {
     if (object != nullptr) object->Release();
 }
 
-bool DecodePng(const std::wstring& path, Image& image) {
+int ReadMetadataWord(IWICBitmapFrameDecode* frame, const wchar_t* name) {
+    IWICMetadataQueryReader* reader = nullptr;
+    PROPVARIANT value;
+    PropVariantInit(&value);
+    int word = -1;
+    if (SUCCEEDED(frame->GetMetadataQueryReader(&reader)) &&
+        SUCCEEDED(reader->GetMetadataByName(name, &value)) && value.vt == VT_UI2) {
+        word = value.uiVal;
+    }
+    PropVariantClear(&value);
+    ReleaseInterface(reader);
+    return word;
+}
+
+// Every frame of the file, which must be of the given container format.
+bool DecodeFrames(const std::wstring& path, const GUID& expected, std::vector<Image>& images) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IWICImagingFactory* factory = nullptr;
     IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* frame = nullptr;
-    IWICFormatConverter* converter = nullptr;
     GUID container = {};
-    WICPixelFormatGUID format = {};
-    UINT width = 0;
-    UINT height = 0;
+    UINT count = 0;
     HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
     if (SUCCEEDED(result)) {
@@ -190,29 +225,49 @@ bool DecodePng(const std::wstring& path, Image& image) {
                                                     WICDecodeMetadataCacheOnDemand, &decoder);
     }
     if (SUCCEEDED(result)) result = decoder->GetContainerFormat(&container);
-    if (SUCCEEDED(result) && !IsEqualGUID(container, GUID_ContainerFormatPng)) result = E_FAIL;
-    if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame);
-    if (SUCCEEDED(result)) result = frame->GetPixelFormat(&format);
-    if (SUCCEEDED(result)) result = frame->GetSize(&width, &height);
-    if (SUCCEEDED(result)) result = factory->CreateFormatConverter(&converter);
-    if (SUCCEEDED(result)) {
-        result = converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
-                                       WICBitmapDitherTypeNone, nullptr, 0,
-                                       WICBitmapPaletteTypeCustom);
+    if (SUCCEEDED(result) && !IsEqualGUID(container, expected)) result = E_FAIL;
+    if (SUCCEEDED(result)) result = decoder->GetFrameCount(&count);
+    images.assign(SUCCEEDED(result) ? count : 0, Image{});
+    for (UINT i = 0; SUCCEEDED(result) && i < count; ++i) {
+        IWICBitmapFrameDecode* frame = nullptr;
+        IWICFormatConverter* converter = nullptr;
+        WICPixelFormatGUID format = {};
+        UINT width = 0;
+        UINT height = 0;
+        result = decoder->GetFrame(i, &frame);
+        if (SUCCEEDED(result)) result = frame->GetPixelFormat(&format);
+        if (SUCCEEDED(result)) result = frame->GetSize(&width, &height);
+        if (SUCCEEDED(result)) result = factory->CreateFormatConverter(&converter);
+        if (SUCCEEDED(result)) {
+            result = converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
+                                           WICBitmapDitherTypeNone, nullptr, 0,
+                                           WICBitmapPaletteTypeCustom);
+        }
+        Image& image = images[i];
+        if (SUCCEEDED(result)) {
+            image.width = static_cast<int>(width);
+            image.height = static_cast<int>(height);
+            image.rgbWithoutAlpha = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) != 0;
+            image.pixels.assign(static_cast<size_t>(width) * height, 0);
+            result = converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                           reinterpret_cast<BYTE*>(image.pixels.data()));
+            image.left = ReadMetadataWord(frame, L"/imgdesc/Left");
+            image.top = ReadMetadataWord(frame, L"/imgdesc/Top");
+            image.delay = ReadMetadataWord(frame, L"/grctlext/Delay");
+        }
+        ReleaseInterface(converter);
+        ReleaseInterface(frame);
     }
-    if (SUCCEEDED(result)) {
-        image.width = static_cast<int>(width);
-        image.height = static_cast<int>(height);
-        image.rgbWithoutAlpha = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) != 0;
-        image.pixels.assign(static_cast<size_t>(width) * height, 0);
-        result = converter->CopyPixels(nullptr, width * 4, width * height * 4,
-                                       reinterpret_cast<BYTE*>(image.pixels.data()));
-    }
-    ReleaseInterface(converter);
-    ReleaseInterface(frame);
     ReleaseInterface(decoder);
     ReleaseInterface(factory);
     return SUCCEEDED(result);
+}
+
+bool DecodePng(const std::wstring& path, Image& image) {
+    std::vector<Image> images;
+    if (!DecodeFrames(path, GUID_ContainerFormatPng, images) || images.size() != 1) return false;
+    image = images[0];
+    return true;
 }
 
 COLORREF PixelAt(const Image& image, int x, int y) {
@@ -358,6 +413,18 @@ TEST(FramesProgram, LanguageChoosesThePictures) {
         for (int x = 0; x < 400; ++x) differing += PixelAt(english, x, y) != PixelAt(russian, x, y);
     }
     EXPECT_GT(differing, 100);
+    // As released, with only Kestrum-English.exe and Kestrum-Russian.exe
+    // beside it, the exporter paints the same Russian picture.
+    const std::wstring released = CopyExporter(
+        scratch, {{L"kestrum-en.exe", L"Kestrum-English.exe"},
+                  {L"kestrum-ru.exe", L"Kestrum-Russian.exe"}});
+    const std::wstring path = scratch.folder + L"\\released.png";
+    const Outcome run = RunProgram(
+        released, L"formation --language ru --size 800x600 --out " + Quoted(path), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    Image releasedRussian;
+    ASSERT_TRUE(DecodePng(path, releasedRussian));
+    EXPECT_TRUE(releasedRussian.pixels == russian.pixels);
     RemoveScratch(scratch);
 }
 
@@ -377,6 +444,57 @@ TEST(FramesProgram, RangeWritesOneFilePerFrameIntoANewFolder) {
         EXPECT_EQ(image.height, 240);
         EXPECT_NE(run.out.find(std::string(name.begin(), name.end())), std::string::npos);
     }
+    RemoveScratch(scratch);
+}
+
+TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
+    const Scratch scratch = MakeScratch();
+    const std::wstring gif = scratch.folder + L"\\run.gif";
+    const std::wstring options = L"formation --size 640x360 --scale 10 --v 0.001";
+    Outcome run = RunFrames(options + L" --frames 0:1000:500 --out " + Quoted(gif), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    const Image last = WriteAndDecode(options + L" --frame 1000", scratch, L"last.png");
+    std::vector<Image> frames;
+    ASSERT_TRUE(DecodeFrames(gif, GUID_ContainerFormatGif, frames));
+    ASSERT_EQ(frames.size(), 3u);
+    for (const Image& frame : frames) EXPECT_EQ(frame.delay, 10);
+    // The loop block, read from the bytes: loop count 0, forever.
+    EXPECT_NE(ReadText(gif).find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 16)),
+              std::string::npos);
+    // The first frame is whole. Its opaque pixels, and those of the later
+    // frames at their place, show frame 1000: the black, red and blue
+    // curves exact, the rest within the palette's rounding.
+    ASSERT_EQ(frames[0].width, 640);
+    ASSERT_EQ(frames[0].height, 360);
+    Image shown = frames[0];
+    for (const Image& change : frames) {
+        for (int i = 0; i < change.width * change.height; ++i) {
+            const int x = change.left + i % change.width;
+            const int y = change.top + i / change.width;
+            if (change.pixels[i] >> 24 != 0) shown.pixels[y * 640 + x] = change.pixels[i];
+        }
+    }
+    int wrong = 0;
+    for (int i = 0; i < 640 * 360; ++i) {
+        const COLORREF want = PixelAt(last, i % 640, i / 640);
+        const COLORREF got = PixelAt(shown, i % 640, i / 640);
+        int rounding = 0;
+        for (int shift : {0, 8, 16}) {
+            rounding = std::max(rounding, std::abs(static_cast<int>((want >> shift) & 0xFF) -
+                                                   static_cast<int>((got >> shift) & 0xFF)));
+        }
+        const bool curve = want == kPlotBlack || want == kPlotRed || want == kPlotBlue;
+        wrong += curve ? got != want : rounding > kPaletteRounding;
+    }
+    EXPECT_EQ(wrong, 0);
+    // Another screen is a GIF of one picture.
+    const std::wstring title = scratch.folder + L"\\title.gif";
+    run = RunFrames(L"title --size 320x240 --out " + Quoted(title), scratch);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    ASSERT_TRUE(DecodeFrames(title, GUID_ContainerFormatGif, frames));
+    EXPECT_EQ(frames.size(), 1u);
+    EXPECT_EQ(ListFiles(scratch.folder),
+              (std::vector<std::wstring>{L"last.png", L"run.gif", L"title.gif"}));
     RemoveScratch(scratch);
 }
 
@@ -449,7 +567,8 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
     const std::wstring video = scratch.folder + L"\\video";
     // A file where a range wants its folder.
     const std::wstring existing = scratch.folder + L"\\existing.png";
-    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_READONLY, nullptr));
     const struct {
         std::wstring arguments;
         const char* named;
@@ -466,6 +585,8 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         {L"formation --out " + Quoted(scratch.folder + L"\\missing\\frame.png"), "--out: "},
         {L"formation --out " + Quoted(scratch.folder + L"\\frame.bmp"), "--out: "},
         {L"formation --frames 0:8 --out " + Quoted(existing), "--out: "},
+        {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\a.png"), "--out: "},
+        {L"formation --out " + Quoted(existing), "--out: "},
         {L"formation --frames 0:2000 --out " + Quoted(video), "--frames: "},
         {L"formation --frames 0:8 --out " + Quoted(scratch.folder + L"\\missing\\video"),
          "--out: "},
@@ -539,15 +660,26 @@ TEST(FramesProgram, ImportsOnlySystemLibraries) {
     EXPECT_EQ(ListImports(ProgramPath()), expected);
 }
 
-TEST(FramesProgram, MissingProgramWithThePicturesFailsWithOne) {
+TEST(FramesProgram, MissingProgramOrPictureFailsWithOneAndWritesNothing) {
     const Scratch scratch = MakeScratch();
     // A copy of kestrum-frames alone, without kestrum-en.exe beside it.
-    const std::wstring alone = scratch.logs + L"\\kestrum-frames.exe";
-    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), alone.c_str(), FALSE));
-    const Outcome run = RunProgram(alone, L"formation --out " + Quoted(scratch.folder + L"\\x.png"),
-                               scratch);
+    const std::wstring alone = CopyExporter(scratch, {});
+    Outcome run = RunProgram(alone, L"formation --out " + Quoted(scratch.folder + L"\\x.png"),
+                             scratch);
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("kestrum-en.exe"), std::string::npos) << run.err;
+    // Beside a program whose title picture is unreadable, into a folder
+    // the run would create: no file, and no folder left behind.
+    CopyExporter(scratch, {{L"kestrum-en.exe", L"kestrum-en.exe"}});
+    HANDLE update = BeginUpdateResourceW((scratch.logs + L"\\kestrum-en.exe").c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    char junk[] = "junk";
+    ASSERT_TRUE(UpdateResourceW(update, RT_BITMAP, MAKEINTRESOURCEW(IDB_TITLE),
+                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), junk, sizeof junk));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    run = RunProgram(alone, L"title --out " + Quoted(scratch.folder + L"\\slides/"), scratch);
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.err.find("picture 105 (title)"), std::string::npos) << run.err;
     EXPECT_TRUE(ListFiles(scratch.folder).empty());
     RemoveScratch(scratch);
 }

@@ -21,6 +21,12 @@ int ComputeMargin(SIZE size) {
     return size.cy / 128;
 }
 
+HFONT CreateCaptionFont(int height) {
+    return CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                       VARIABLE_PITCH | FF_SWISS, L"Arial");
+}
+
 // Frame 0 to the last frame as an outlined bar, filled as far as `frame`.
 void DrawProgress(HDC dc, const RECT& bar, int frame, int lineWidth) {
     const HGDIOBJ ownPen = GetCurrentObject(dc, OBJ_PEN);
@@ -45,28 +51,38 @@ void DrawProgress(HDC dc, const RECT& bar, int frame, int lineWidth) {
 RECT ComputeRunCaptionArea(SIZE size) {
     const int w = size.cx;
     const int margin = ComputeMargin(size);
-    // Text, a gap and the bar, ending clear of the first axis' tip at h / 10.
+    // Text, a gap and the bar, ending clear of the first axis' tip at h / 10;
+    // from 0.54 of the width on, right of the longer (Russian) title of
+    // the background.
     const int bottom = margin + ComputeTextHeight(size) * 6 / 5 + margin + size.cy / 80;
-    return RECT{w / 2 - w / 14, margin, w - 40, bottom};
+    return RECT{w * 27 / 50, margin, w - 40, bottom};
 }
 
 void DrawRunCaption(HDC dc, SIZE size, const ScreenView& view) {
     const RECT area = ComputeRunCaptionArea(size);
-    const int textHeight = ComputeTextHeight(size);
     const std::wstring text =
         FormatRunCaption(view.language, g_solvedNonlinearity, g_solvedViscosity, view.frame);
-    HFONT font = CreateFontW(-textHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                             VARIABLE_PITCH | FF_SWISS, L"Arial");
+    HFONT font = CreateCaptionFont(ComputeTextHeight(size));
     if (font != nullptr) {
         const HGDIOBJ ownFont = SelectObject(dc, font);
+        // Narrower than 4:3 (a 5:4 projector) the text may not fit at its
+        // height: it is made just small enough.
+        SIZE extent = {};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        const int room = area.right - area.left;
+        if (extent.cx > room) {
+            SelectObject(dc, ownFont);
+            DeleteObject(font);
+            font = CreateCaptionFont(ComputeTextHeight(size) * room / extent.cx);
+            SelectObject(dc, font != nullptr ? font : ownFont);
+        }
         const int ownMode = SetBkMode(dc, TRANSPARENT);
         const COLORREF ownColour = SetTextColor(dc, kCaptionColour);
         TextOutW(dc, area.left, area.top, text.c_str(), static_cast<int>(text.size()));
         SetTextColor(dc, ownColour);
         SetBkMode(dc, ownMode);
         SelectObject(dc, ownFont);
-        DeleteObject(font);
+        if (font != nullptr) DeleteObject(font);
     }
     const int barHeight = size.cy / 80;
     const RECT bar{area.left, area.bottom - barHeight, area.right, area.bottom};

@@ -15,6 +15,9 @@ static decltype(&DeleteObject) s_deleteObject;
 static decltype(&DeleteDC) s_deleteDC;
 static decltype(&LoadImageW) s_loadImageW;
 static decltype(&LoadBitmapW) s_loadBitmapW;
+static decltype(&ExtCreatePen) s_extCreatePen;
+static decltype(&CreateFontW) s_createFontW;
+static decltype(&CreateSolidBrush) s_createSolidBrush;
 
 template <typename Handle>
 static Handle Counted(Handle handle) {
@@ -43,6 +46,20 @@ static HANDLE WINAPI CountingLoadImageW(HINSTANCE instance, LPCWSTR name, UINT t
 }
 static HBITMAP WINAPI CountingLoadBitmapW(HINSTANCE instance, LPCWSTR name) {
     return Counted(s_loadBitmapW(instance, name));
+}
+static HPEN WINAPI CountingExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush,
+                                        DWORD count, const DWORD* dashes) {
+    return Counted(s_extCreatePen(style, width, brush, count, dashes));
+}
+static HFONT WINAPI CountingCreateFontW(int height, int width, int escapement, int orientation,
+                                       int weight, DWORD italic, DWORD underline, DWORD strike,
+                                       DWORD charset, DWORD precision, DWORD clipping,
+                                       DWORD quality, DWORD pitch, LPCWSTR face) {
+    return Counted(s_createFontW(height, width, escapement, orientation, weight, italic, underline,
+                                 strike, charset, precision, clipping, quality, pitch, face));
+}
+static HBRUSH WINAPI CountingCreateSolidBrush(COLORREF colour) {
+    return Counted(s_createSolidBrush(colour));
 }
 static BOOL WINAPI CountingDeleteObject(HGDIOBJ object) {
     return CountDeletion(s_deleteObject(object));
@@ -95,6 +112,9 @@ void InstallGdiCounter() {
     Redirect("DeleteDC", s_deleteDC, &CountingDeleteDC);
     Redirect("LoadImageW", s_loadImageW, &CountingLoadImageW);
     Redirect("LoadBitmapW", s_loadBitmapW, &CountingLoadBitmapW);
+    Redirect("ExtCreatePen", s_extCreatePen, &CountingExtCreatePen);
+    Redirect("CreateFontW", s_createFontW, &CountingCreateFontW);
+    Redirect("CreateSolidBrush", s_createSolidBrush, &CountingCreateSolidBrush);
 }
 
 long GdiObjectsOutstanding() {

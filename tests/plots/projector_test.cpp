@@ -1,0 +1,139 @@
+// The projector mode of both plots: lines that grow with the height of the
+// screen, the run's caption, and a context left as it was found.
+#include "gdi_counter.h"
+#include "paint_support.h"
+#include "plot_pens.h"
+#include "plots.h"
+#include "resource_ids.h"
+#include "wave_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
+constexpr COLORREF kPlotRed = RGB(255, 0, 0);
+constexpr COLORREF kUnpainted = RGB(0, 255, 0);
+// Round caps and joins may add a pixel to a line's width.
+constexpr int kRoundingReach = 1;
+
+struct Screen {
+    int width;
+    int height;
+    int curve;  // the widths the mode asks for at this height
+    int line;
+};
+
+constexpr Screen kScreens[] = {{1024, 768, 3, 2}, {3840, 2160, 8, 4}};
+
+ScreenView ProjectorView(int height) {
+    ScreenView view;
+    view.pictures = GetModuleHandleW(nullptr);
+    SetProjectorWidths(view, height);
+    return view;
+}
+
+// Pixels of `colour` in column x running down from row y.
+int RunDown(const Canvas& canvas, int x, int y, COLORREF colour) {
+    int run = 0;
+    while (PixelAt(canvas, x, y + run) == colour) ++run;
+    return run;
+}
+
+// The thinnest vertical run of `colour` through row y over all columns.
+int ThinnestRunThrough(const Canvas& canvas, int y, COLORREF colour) {
+    int thinnest = INT_MAX;
+    for (int x = 0; x < canvas.width; ++x) {
+        if (PixelAt(canvas, x, y) != colour) continue;
+        int top = y;
+        while (PixelAt(canvas, x, top - 1) == colour) --top;
+        thinnest = std::min(thinnest, RunDown(canvas, x, top, colour));
+    }
+    return thinnest;
+}
+
+class Projector : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PrepareSolution();
+        RebuildTermFields();
+    }
+};
+
+TEST_F(Projector, LinesGrowWithTheHeight) {
+    for (const Screen& screen : kScreens) {
+        SCOPED_TRACE(screen.height);
+        const ScreenView view = ProjectorView(screen.height);
+        EXPECT_EQ(view.curveWidth, screen.curve);
+        EXPECT_EQ(view.lineWidth, screen.line);
+        const int w = screen.width;
+        const int h = screen.height;
+        Canvas canvas = CreateCanvas(w, h, kUnpainted);
+        PaintFormation(canvas.dc, SIZE{w, h}, IDB_FORMATION_BACKGROUND, view);
+        GdiFlush();
+        // The profile's axis, right of every curve's crossing.
+        const int axis = h / 10 + h / 7;
+        int top = axis;
+        while (PixelAt(canvas, w - 60, top - 1) == kPlotBlack) --top;
+        EXPECT_EQ(RunDown(canvas, w - 60, top, kPlotBlack), screen.line);
+        // The speed curve at its crest, where it runs level: the topmost red
+        // pixel right of the background's red "c".
+        int crestX = -1;
+        int crestY = INT_MAX;
+        for (int x = w / 2; x < w - 40; ++x) {
+            for (int y = h / 2 - h / 10; y < crestY; ++y) {
+                if (PixelAt(canvas, x, y) == kPlotRed) {
+                    crestX = x;
+                    crestY = y;
+                }
+            }
+        }
+        ASSERT_GE(crestX, 0);
+        const int curve = RunDown(canvas, crestX, crestY, kPlotRed);
+        EXPECT_GE(curve, screen.curve);
+        EXPECT_LE(curve, screen.curve + kRoundingReach);
+        DestroyCanvas(canvas);
+
+        // Wave propagation: its baselines, where no stage crosses them.
+        canvas = CreateCanvas(w, h, kUnpainted);
+        SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
+        PaintPropagation(canvas.dc, SIZE{w, h}, IDB_PROPAGATION_HEADER, view);
+        GdiFlush();
+        EXPECT_EQ(ThinnestRunThrough(canvas, (2 * h) / 7, kBlack), screen.line);
+        DestroyCanvas(canvas);
+        PrepareSolution();
+    }
+}
+
+TEST_F(Projector, CaptionAndModeLeaveTheContextAsTheyFoundIt) {
+    InstallGdiCounter();
+    Canvas canvas = CreateCanvas(1366, 768, kUnpainted);
+    ScreenView view = ProjectorView(768);
+    view.runCaption = true;
+    view.frame = 1000;
+    const HGDIOBJ pen = GetCurrentObject(canvas.dc, OBJ_PEN);
+    const HGDIOBJ font = GetCurrentObject(canvas.dc, OBJ_FONT);
+    const HGDIOBJ brush = GetCurrentObject(canvas.dc, OBJ_BRUSH);
+    const COLORREF text = GetTextColor(canvas.dc);
+    const int mode = GetBkMode(canvas.dc);
+    PaintFormation(canvas.dc, SIZE{1366, 768}, IDB_FORMATION_BACKGROUND, view);
+    const long outstanding = GdiObjectsOutstanding();
+    for (int paint = 0; paint < 3; ++paint) {
+        PaintFormation(canvas.dc, SIZE{1366, 768}, IDB_FORMATION_BACKGROUND, view);
+        PaintPropagation(canvas.dc, SIZE{1366, 768}, IDB_PROPAGATION_HEADER, view);
+    }
+    EXPECT_EQ(GdiObjectsOutstanding(), outstanding);
+    EXPECT_EQ(GdiFailedDeletions(), 0);
+    EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_FONT), font);
+    EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_BRUSH), brush);
+    EXPECT_EQ(GetTextColor(canvas.dc), text);
+    EXPECT_EQ(GetBkMode(canvas.dc), mode);
+    DestroyCanvas(canvas);
+}
+
+}  // namespace

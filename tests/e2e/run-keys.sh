@@ -81,13 +81,20 @@ enterPropagation 2
 pressKey Next
 waitUntil "the formation screen after Page Down" formationPanelUp
 
-step "formation: the focused b slider keeps Page Down and Page Up"
+step "formation: a remote's Page Down and Page Up never move the focused b slider"
 focusIs 1201 10 443 || fail "the focus is not on the b slider: $(grep '^focus' "$state")"
 pressKey Next
-waitUntil "b=0.38 after Page Down" labelReads 443 "b=0.38"
+expectNothing labelReads 443 "b=0.3"
+formationPanelUp || fail "Page Down left the formation screen"
+pressKey Right
+waitUntil "b=0.32 after the right arrow" labelReads 443 "b=0.32"
+pressKey Left
+waitUntil "b=0.3 after the left arrow" labelReads 443 "b=0.3"
 pressKey Prior
-waitUntil "b=0.3 after Page Up" labelReads 443 "b=0.3"
-formationPanelUp || fail "Page Down and Page Up left the formation screen"
+waitUntil "the propagation screen after Page Up" loneMenuUp 270
+waitUntil "the end of the propagation drawing" propagationDrawn
+pressKey Next
+waitUntil "the formation screen after Page Down" formationPanelUp
 
 step "formation: 5, 0, 1 magnify; Space, F5, R"
 settleShot keys-x1 title
@@ -104,6 +111,41 @@ pressKey F5
 waitUntil "'$startCaption' after F5" startPauseReads "$startCaption"
 pressKey space
 waitUntil "'$pauseCaption' after Space" startPauseReads "$pauseCaption"
+
+step "formation: B, ., W and , blank the screen; a key or a click brings it back"
+noControlShows() { ! awk -F'\t' '$1 == "child" && $8 == 1 { f = 1 } END { exit !f }' "$state"; }
+blankScreen() {
+  pressKey "$1"
+  waitUntil "no control after $1" noControlShows
+  settleShot "blank-$1" keys-x1
+  [ "$(countColour "blank-$1" 0 0 "$kWidth" "$kHeight" "$2")" -eq $((kWidth * kHeight)) ] ||
+    fail "the screen is not all #$2 after $1"
+}
+blankScreen b 000000
+pressKey b
+waitUntil "the formation screen back after B again" formationPanelUp
+blankScreen period 000000
+pressKey Right
+waitUntil "the formation screen back after an arrow" formationPanelUp
+labelReads 443 "b=0.3" || fail "the key that brought the screen back also moved the b slider"
+blankScreen w FFFFFF
+clickAt 10 718 250 50
+waitUntil "the formation screen back after a click" formationPanelUp
+blankScreen comma FFFFFF
+pressKey Escape
+waitUntil "the formation screen back after Escape" formationPanelUp
+startPauseReads "$pauseCaption" || fail "the run did not go on after the blank screens"
+pressKey space
+waitUntil "'$startCaption' after Space" startPauseReads "$startCaption"
+
+step "formation: P shows the run's caption, P again takes it away"
+pressKey p
+settleShot projector-on keys-x1
+[ "$(countColour projector-on 737 45 589 15 1a2a4a)" -gt 500 ] || fail "no progress bar in the projector mode"
+pressKey p
+settleShot projector-off projector-on
+[ "$(countColour projector-off 737 45 589 15 1a2a4a)" -eq 0 ] || fail "the progress bar stays after P again"
+
 pressKey r
 waitUntil "'$startCaption' after R" startPauseReads "$startCaption"
 settleShot keys-reset empty

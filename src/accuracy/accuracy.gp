@@ -8,7 +8,8 @@ set multiplot layout 2,2 margins 0.075,0.99,0.08,0.87 spacing 0.07,0.15 \
 
 array pairs[4] = ["The defaults, b = 0.3, V = 0.002", "Wave propagation, b = 0.12, V = 0.003", \
                   "Hardest setting, b = 0.4, V = 0.0005", "Very viscous, b = 0.05, V = 0.05"]
-array frames[4] = ["frame 48 (1.2 s)", "frame 200 (5 s)", "frame 500 (12.5 s)", "frame 1996 (the end)"]
+# Frames 48, 200, 500 and 1996, by the time after Start.
+array frames[4] = ["1.2 s", "5 s", "12.5 s", "50 s"]
 colour(k) = word("#1f77b4 #d62728 #2ca02c #9467bd", k)
 set xrange [0:2.2]
 set yrange [-1.15:1.15]
@@ -22,7 +23,7 @@ do for [p = 0:3] {
     set ylabel (p % 2 == 0 ? "u" : "")
     set xlabel (p >= 2 ? "x / {/Symbol p}" : "") offset 0,0.4
     if (p == 0) {
-        set key top right samplen 1.2 font ",21" spacing 1.05
+        set key bottom left Left reverse samplen 1.2 font ",21" spacing 1.05 title "after Start"
     } else {
         unset key
     }

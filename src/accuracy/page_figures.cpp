@@ -16,7 +16,7 @@ constexpr double kFrontViscosities[] = {0.0005, 0.001, 0.002, 0.003, 0.004};
 // The animation shows 4 columns every 100 ms.
 constexpr double kColumnsPerSecond = 40.0;
 constexpr int kLobeFrames[] = {200, 500, 1000, 1996};
-// Sweeps enough for any convergent setting to settle to rounding.
+// Sweeps enough to tell a slow convergence from a divergence.
 constexpr int kSweeps = 400;
 
 double ComputeColumnOfTime(double t, double b, double v) {

@@ -56,6 +56,12 @@ TEST(ExactSolution, ReproducesThePublishedSteepestFront) {
                 kPublishedDigits);
 }
 
+TEST(ExactSolution, IsTheSineAtTimeZeroAndOddAboutItsZeros) {
+    EXPECT_DOUBLE_EQ(ComputeExactWave(1.0, 0.0, 0.02), std::sin(1.0));
+    EXPECT_NEAR(ComputeExactWave(kPiExact + 0.3, 2.0, 0.02),
+                -ComputeExactWave(kPiExact - 0.3, 2.0, 0.02), 1e-12);
+}
+
 TEST(ExactSolution, AgreesWithTheBesselSeriesWhereItConverges) {
     for (double nu : {0.1, 0.3, 1.0}) {
         for (double t : {0.2, 1.0, 3.0}) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Packs the release into OUTDIR/kestrum-VERSION-windows-x64.zip: both
 # programs, kestrum-frames beside them (it reads its pictures from them),
-# the read-me in both languages, the physics page and the teaching guides
-# as HTML, and the licence.
+# the read-me in both languages, the physics page and the teaching guide
+# in each language as HTML, and the licence.
 #   make-dist.sh VERSION OUTDIR ENGLISH_EXE RUSSIAN_EXE FRAMES_EXE
 set -euo pipefail
 [ $# -eq 5 ] || { echo "usage: $0 VERSION OUTDIR ENGLISH_EXE RUSSIAN_EXE FRAMES_EXE" >&2; exit 2; }

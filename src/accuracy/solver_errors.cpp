@@ -1,38 +1,84 @@
 #include "solver_errors.h"
 
-#include "exact_sine_wave.h"
-
 #include <cmath>
+#include <vector>
 
-LargestError MeasureLargestError(int column, double b, double v, SolverClock clock,
-                                 int firstRow) {
-    const double t = ComputeColumnTime(column, b, v, clock);
+namespace {
+
+// The sampled exact front is sought this many columns either side of the
+// column its true steepest time falls in.
+constexpr int kFrontSearchColumns = 15;
+
+double ReadProfile(Profile profile, int row, int column, double t, double nu) {
+    if (profile == SolverProfile) {
+        return g_field[row][column];
+    }
+    const double x = ComputeRowPosition(row);
+    return profile == PeriodicWave ? ComputeExactWave(x, t, nu)
+                                   : ComputeWalledWave(x, t, nu, FindSolverWalls());
+}
+
+// Slope in the standard form from a difference across two rows.
+double ComputeSampledSlope(double above, double below) {
+    return std::fabs(above - below) / (2 * kPi * kRowSpacing);
+}
+
+}  // namespace
+
+Walls FindSolverWalls() {
+    return {ComputeRowPosition(0), ComputeRowPosition(kProfileSamples - 2)};
+}
+
+LargestGap MeasureLargestGap(Profile first, Profile second, double b, double v,
+                             SolverClock clock, int firstColumn, int lastColumn, int step) {
     const double nu = ComputeStandardViscosity(b, v);
-    LargestError largest = {0, firstRow, column};
-    for (int row = firstRow; row < kDisplayedRows; ++row) {
-        const double exact = ComputeExactWave(ComputeRowPosition(row), t, nu);
-        const double error = std::fabs(g_field[row][column] - exact);
-        if (error > largest.error) {
-            largest.error = error;
-            largest.row = row;
+    LargestGap largest = {-1, 0, firstColumn};
+    for (int column = firstColumn; column <= lastColumn; column += step) {
+        const double t = ComputeColumnTime(column, b, v, clock);
+        for (int row = 0; row < kDisplayedRows; ++row) {
+            const double gap = std::fabs(ReadProfile(first, row, column, t, nu) -
+                                         ReadProfile(second, row, column, t, nu));
+            if (gap > largest.gap) {
+                largest = {gap, row, column};
+            }
         }
     }
     return largest;
 }
 
 SteepestFront FindSteepestFront() {
-    double steepest = 0;
-    int found = 0;
+    SteepestFront steepest = {0, 0};
     for (int column = 0; column < kEvolutionSteps; ++column) {
         for (int row = 1; row < kDisplayedRows; ++row) {
-            const double rise = std::fabs(g_field[row + 1][column] - g_field[row - 1][column]);
-            if (rise > steepest) {
-                steepest = rise;
-                found = column;
+            const double slope = ComputeSampledSlope(g_field[row + 1][column], g_field[row - 1][column]);
+            if (slope > steepest.slope) {
+                steepest = {column, slope};
             }
         }
     }
-    return {found, steepest / (2 * kPi * kRowSpacing)};
+    return steepest;
+}
+
+SteepestFront FindSampledExactFront(double b, double v) {
+    const double nu = ComputeStandardViscosity(b, v);
+    const int centre = static_cast<int>(std::lround(FindSteepestTime(nu) /
+                                                    ComputeEffectiveTime(1, b, v)));
+    SteepestFront steepest = {0, 0};
+    std::vector<double> u(kDisplayedRows + 1);
+    for (int column = centre - kFrontSearchColumns; column <= centre + kFrontSearchColumns;
+         ++column) {
+        const double t = ComputeEffectiveTime(column, b, v);
+        for (int row = 0; row <= kDisplayedRows; ++row) {
+            u[row] = ComputeExactWave(ComputeRowPosition(row), t, nu);
+        }
+        for (int row = 1; row < kDisplayedRows; ++row) {
+            const double slope = ComputeSampledSlope(u[row + 1], u[row - 1]);
+            if (slope > steepest.slope) {
+                steepest = {column, slope};
+            }
+        }
+    }
+    return steepest;
 }
 
 double FindSteepestTime(double nu) {

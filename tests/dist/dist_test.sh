@@ -31,8 +31,8 @@ zip="$out/kestrum-9.8.7-windows-x64.zip"
 [ -f "$zip" ] || fail "no $zip"
 listing="$(unzip -Z1 "$zip" | sort)"
 expected="$(printf 'kestrum-9.8.7/%s\n' '' Kestrum-English.exe Kestrum-Russian.exe kestrum-frames.exe \
-  License.txt ReadMe-English.txt ReadMe-Russian.txt Physics.html Teaching-English.html \
-  Teaching-Russian.html | sort)"
+  License.txt ReadMe-English.txt ReadMe-Russian.txt Physics.html Physics-Russian.html \
+  Teaching-English.html Teaching-Russian.html | sort)"
 [ "$listing" = "$expected" ] || fail "zip holds: $listing"
 # grep -c reads to the end: an early exit would break unzip's pipe.
 zipHas() { unzip -p "$zip" "kestrum-9.8.7/$1" | grep -c "$2" >/dev/null; }
@@ -42,6 +42,10 @@ cmp -s <(unzip -p "$zip" kestrum-9.8.7/Kestrum-English.exe) "$english" || fail "
 # The pages open offline: their pictures are inside them.
 zipHas Physics.html 'src="data:image/png' || fail "Physics.html lacks its figure"
 zipHas Teaching-Russian.html 'Формирование волны' || fail "Russian guide garbled"
+zipHas Physics-Russian.html 'Формирование волны' || fail "Russian physics page garbled"
+# The four pages lead to each other, by their names in the package.
+zipHas Physics.html 'href="Physics-Russian.html"' || fail "Physics.html does not link its translation"
+zipHas Physics-Russian.html 'href="Teaching-Russian.html"' || fail "Physics-Russian.html does not link the guide"
 
 unzip -q "$zip" -d "$out"
 "$root/scripts/wine-run.sh" "$out/kestrum-9.8.7/kestrum-frames.exe" formation --language ru \

@@ -3,6 +3,7 @@
 // paint of that size can cost. Prints the median of repeated runs, in ms.
 #include "paint_support.h"
 #include "pictures.h"
+#include "plot_pens.h"
 #include "plots.h"
 #include "resource_ids.h"
 #include "wave_model.h"
@@ -70,6 +71,14 @@ void PaintFormationOnce(const Target& target) {
     PaintFormation(target.canvas.dc, target.size, IDB_FORMATION_BACKGROUND, s_view);
 }
 
+// The same frame in the projector mode: strong lines, the run's caption.
+void PaintProjectorFormationOnce(const Target& target) {
+    ScreenView view = s_view;
+    SetProjectorWidths(view, target.size.cy);
+    view.runCaption = true;
+    PaintFormation(target.canvas.dc, target.size, IDB_FORMATION_BACKGROUND, view);
+}
+
 void CopyOnce(const Target& target) {
     BitBlt(target.canvas.dc, 0, 0, target.size.cx, target.size.cy, target.source.dc, 0, 0,
            SRCCOPY);
@@ -115,10 +124,11 @@ int main() {
 
     std::printf("Paint costs in ms, median of %d runs after %d warm-up runs; a memory\n"
                 "context (32-bit DIB section) as the target; ratio = paint / BitBlt;\n"
-                "background = the formation frame's picture alone, lines = the rest.\n\n",
+                "background = the formation frame's picture alone, lines = the rest;\n"
+                "projector = the formation frame in the projector mode.\n\n",
                 kTimedRuns, kWarmUpRuns);
-    std::printf("%-11s %8s %10s %7s %11s %7s %10s %7s\n", "size", "BitBlt", "formation",
-                "ratio", "background", "lines", "title pic", "ratio");
+    std::printf("%-11s %8s %10s %7s %11s %7s %10s %10s %7s\n", "size", "BitBlt", "formation",
+                "ratio", "background", "lines", "projector", "title pic", "ratio");
     for (const Size& size : kSizes) {
         Target target;
         target.size = SIZE{size.width, size.height};
@@ -127,12 +137,13 @@ int main() {
         const double copy = MeasureMedian(CopyOnce, target);
         const double formation = MeasureMedian(PaintFormationOnce, target);
         const double background = MeasureMedian(DrawBackgroundOnce, target);
+        const double projector = MeasureMedian(PaintProjectorFormationOnce, target);
         const double title = MeasureMedian(DrawTitleOnce, target);
         char label[16];
         std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
-        std::printf("%-11s %8.3f %10.3f %7.1f %11.3f %7.3f %10.3f %7.1f\n", label, copy,
-                    formation, formation / copy, background, formation - background, title,
-                    title / copy);
+        std::printf("%-11s %8.3f %10.3f %7.1f %11.3f %7.3f %10.3f %10.3f %7.1f\n", label, copy,
+                    formation, formation / copy, background, formation - background, projector,
+                    title, title / copy);
         DestroyCanvas(target.source);
         DestroyCanvas(target.canvas);
     }

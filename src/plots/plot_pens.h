@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "screen_table.h"
+#include "screen_view.h"
 
 // Projector mode over a client area `height` pixels high: curves
 // max(3, round(height / 256)) pixels wide, the other lines about half that

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "screen_table.h"
+#include "screen_view.h"
 
 // Abscissa advance per plotted grid row in both plots: kPi / 703.
 extern const double g_plotStep;

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "screen_table.h"
+#include "screen_view.h"
 
 // Where the caption stands on a formation plot of `size`: over the plots,
 // right of the background's title and above the first plot's axis.

@@ -7,35 +7,14 @@
 
 #include <string>
 
+#include "screen_view.h"
+
 // Screen codes, the values of the program's g_screen.
 constexpr int ScreenAuthors = 1;
 constexpr int ScreenPropagation = 2;
 constexpr int ScreenFormation = 3;
 constexpr int ScreenTitle = 4;
 constexpr int ScreenTheory = 5;
-
-// A monotonic clock in milliseconds and a sleep, on which the propagation
-// screen paces its pauses.
-struct StageClock {
-    double (*readMilliseconds)();
-    void (*sleepMilliseconds)(DWORD milliseconds);
-};
-
-// What a painter draws besides the model's fields.
-struct ScreenView {
-    HMODULE pictures = nullptr;  // the module that holds the build's pictures
-    int frame = 0;               // formation: the column shown, 0 to 1996
-    int scale = 1;               // formation: magnification of the viscous term
-    bool scaleFrame = true;      // formation: outline the magnification's button
-    const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
-    // Projector mode (SetProjectorWidths): pen widths of the curves and of
-    // the other lines; 0 draws with the widths the plots have always used.
-    int curveWidth = 0;
-    int lineWidth = 0;
-    // Formation: the run's b, V, time and progress over the plot, in `language`.
-    bool runCaption = false;
-    const wchar_t* language = L"en";
-};
 
 // Paints a screen on `dc` over (0, 0)-size; `picture` is the screen's
 // picture id from the table.

@@ -1,0 +1,29 @@
+// What a painter draws besides the model's fields: which frame, how
+// magnified, with which pictures, pens and caption, and how the
+// propagation stages are paced.
+#pragma once
+
+#include <windows.h>
+
+// A monotonic clock in milliseconds and a sleep, on which the propagation
+// screen paces its pauses.
+struct StageClock {
+    double (*readMilliseconds)();
+    void (*sleepMilliseconds)(DWORD milliseconds);
+};
+
+// The view a painter is given.
+struct ScreenView {
+    HMODULE pictures = nullptr;  // the module that holds the build's pictures
+    int frame = 0;               // formation: the column shown, 0 to 1996
+    int scale = 1;               // formation: magnification of the viscous term
+    bool scaleFrame = true;      // formation: outline the magnification's button
+    const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
+    // Projector mode (SetProjectorWidths): pen widths of the curves and of
+    // the other lines; 0 draws with the widths the plots have always used.
+    int curveWidth = 0;
+    int lineWidth = 0;
+    // Formation: the run's b, V, time and progress over the plot, in `language`.
+    bool runCaption = false;
+    const wchar_t* language = L"en";
+};

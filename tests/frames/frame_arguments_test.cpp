@@ -41,6 +41,8 @@ TEST(FrameArguments, DefaultsAreTheFormationScreenAsTheProgramOpensIt) {
     EXPECT_EQ(request.viscosity, 0.002);
     EXPECT_TRUE(request.out.empty());
     EXPECT_FALSE(request.help);
+    EXPECT_FALSE(request.projector);
+    EXPECT_FALSE(request.caption);
 }
 
 TEST(FrameArguments, ReadsEveryOptionOfASingleFrame) {
@@ -122,6 +124,16 @@ TEST(FrameArguments, OtherScreensPaintOnePictureEach) {
     EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 1996), L"formation-1996.png");
 }
 
+TEST(FrameArguments, SwitchesTakeNoValueAndKeepToTheirScreens) {
+    const FrameRequest slide = Accept(L"formation --projector --caption --out run.gif");
+    EXPECT_TRUE(slide.projector);
+    EXPECT_TRUE(slide.caption);
+    EXPECT_EQ(slide.out, L"run.gif");
+    EXPECT_TRUE(Accept(L"--caption propagation").caption);
+    // As in the program, the projector mode leaves a picture as it is.
+    EXPECT_TRUE(Accept(L"title --projector").projector);
+}
+
 TEST(FrameArguments, HelpNeedsNoScreen) {
     EXPECT_TRUE(Accept(L"--help").help);
     EXPECT_TRUE(Accept(L"formation --frame 4 -h").help);
@@ -186,6 +198,9 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"title --frames 0:8", L"--frames", L"formation screen only"},
         {L"authors --frame 4", L"--frame", L"formation screen only"},
         {L"theory --b 0.3", L"--b", L"formation screen only"},
+        {L"formation --caption=yes", L"--caption", L"takes no value"},
+        {L"formation --projector --projector", L"--projector", L"given twice"},
+        {L"authors --caption", L"--caption", L"formation and propagation screens only"},
     };
     for (const Refusal& refusal : kRefusals) {
         const std::string line(refusal.line, refusal.line + std::wcslen(refusal.line));

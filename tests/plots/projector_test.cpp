@@ -1,16 +1,19 @@
 // The projector mode of both plots: lines that grow with the height of the
-// screen, the run's caption, and a context left as it was found.
+// screen, the run's captions where nothing else stands, and a context left
+// as it was found.
 #include "gdi_counter.h"
 #include "paint_support.h"
 #include "plot_pens.h"
 #include "plots.h"
 #include "resource_ids.h"
+#include "run_caption_painting.h"
 #include "wave_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
+#include <initializer_list>
 
 namespace {
 
@@ -107,6 +110,97 @@ TEST_F(Projector, LinesGrowWithTheHeight) {
         DestroyCanvas(canvas);
         PrepareSolution();
     }
+}
+
+int CountCaptionInk(const Canvas& canvas, const RECT& area) {
+    int ink = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) ink += PixelAt(canvas, x, y) == kRunCaptionColour;
+    }
+    return ink;
+}
+
+bool IsWhite(const Canvas& canvas, const RECT& area) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (PixelAt(canvas, x, y) != RGB(255, 255, 255)) return false;
+        }
+    }
+    return true;
+}
+
+// Pixels that differ between two paints outside every one of `areas`.
+int CountChangesOutside(const Canvas& a, const Canvas& b, std::initializer_list<RECT> areas) {
+    int changes = 0;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) {
+            bool inside = false;
+            for (const RECT& area : areas) inside = inside || PtInRect(&area, POINT{x, y});
+            changes += !inside && PixelAt(a, x, y) != PixelAt(b, x, y);
+        }
+    }
+    return changes;
+}
+
+Canvas PaintCanvas(ScreenPainter paint, int picture, SIZE size, const ScreenView& view) {
+    Canvas canvas = CreateCanvas(size.cx, size.cy, kUnpainted);
+    paint(canvas.dc, size, picture, view);
+    GdiFlush();
+    return canvas;
+}
+
+TEST_F(Projector, CaptionsStandWhereNothingElseDoes) {
+    const SIZE size{1366, 768};
+    const RECT run = ComputeRunCaptionArea(size);
+    const RECT magnification = ComputeMagnificationArea(size);
+    ScreenView view;
+    view.pictures = GetModuleHandleW(nullptr);
+    view.frame = 1000;
+    for (int scale : {1, 5, 10}) {
+        SCOPED_TRACE(scale);
+        view.scale = scale;
+        // A slide: no button, so the caption names the magnification.
+        view.scaleFrame = false;
+        view.runCaption = false;
+        Canvas plain = PaintCanvas(PaintFormation, IDB_FORMATION_BACKGROUND, size, view);
+        view.runCaption = true;
+        Canvas slide = PaintCanvas(PaintFormation, IDB_FORMATION_BACKGROUND, size, view);
+        EXPECT_GT(CountCaptionInk(slide, run), 0);
+        EXPECT_EQ(CountCaptionInk(slide, magnification) > 0, scale != 1);
+        EXPECT_EQ(CountChangesOutside(plain, slide, {run, magnification}), 0);
+        // The program's frame around the button names it there.
+        view.scaleFrame = true;
+        Canvas program = PaintCanvas(PaintFormation, IDB_FORMATION_BACKGROUND, size, view);
+        EXPECT_EQ(CountCaptionInk(program, magnification), 0);
+        for (Canvas* canvas : {&plain, &slide, &program}) DestroyCanvas(*canvas);
+    }
+    // Nothing else reaches the magnification's area through a run, at
+    // either end of the viscosities and the strongest nonlinearity.
+    view.runCaption = false;
+    view.scale = 10;
+    for (double viscosity : {0.0005, 0.004}) {
+        SolveBurgers(0.4, viscosity);
+        RebuildTermFields();
+        for (int frame : {0, 200, 1996}) {
+            SCOPED_TRACE(frame);
+            view.frame = frame;
+            Canvas plain = PaintCanvas(PaintFormation, IDB_FORMATION_BACKGROUND, size, view);
+            EXPECT_TRUE(IsWhite(plain, magnification)) << viscosity;
+            DestroyCanvas(plain);
+        }
+    }
+    // Wave propagation: its caption below the lowest stages.
+    SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
+    const RECT stages = ComputePropagationCaptionArea(size);
+    view.runCaption = false;
+    Canvas plain = PaintCanvas(PaintPropagation, IDB_PROPAGATION_HEADER, size, view);
+    view.runCaption = true;
+    Canvas captioned = PaintCanvas(PaintPropagation, IDB_PROPAGATION_HEADER, size, view);
+    EXPECT_TRUE(IsWhite(plain, stages));
+    EXPECT_GT(CountCaptionInk(captioned, stages), 0);
+    EXPECT_EQ(CountChangesOutside(plain, captioned, {stages}), 0);
+    DestroyCanvas(plain);
+    DestroyCanvas(captioned);
 }
 
 TEST_F(Projector, CaptionAndModeLeaveTheContextAsTheyFoundIt) {

@@ -41,15 +41,17 @@ TEST(FrameArguments, DefaultsAreTheFormationScreenAsTheProgramOpensIt) {
     EXPECT_EQ(request.viscosity, 0.002);
     EXPECT_TRUE(request.out.empty());
     EXPECT_FALSE(request.help);
-    EXPECT_FALSE(request.projector);
-    EXPECT_FALSE(request.caption);
+    EXPECT_FALSE(request.projector || request.caption);
 }
 
 TEST(FrameArguments, ReadsEveryOptionOfASingleFrame) {
     const FrameRequest request = Accept(
         L"formation --frame 400 --scale 10 --size 1920x1080 --language ru --b 0.12 --v 0.0005 "
-        L"--out frame.png");
+        L"--out frame.png --projector --caption");
     EXPECT_EQ(ListRequestedFrames(request), std::vector<int>{400});
+    EXPECT_TRUE(request.projector && request.caption);
+    // As in the program, the projector mode leaves a picture as it is.
+    EXPECT_TRUE(Accept(L"title --projector").projector);
     EXPECT_EQ(request.scale, 10);
     EXPECT_EQ(request.width, 1920);
     EXPECT_EQ(request.height, 1080);
@@ -122,16 +124,6 @@ TEST(FrameArguments, OtherScreensPaintOnePictureEach) {
     }
     EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 0), L"formation-0000.png");
     EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 1996), L"formation-1996.png");
-}
-
-TEST(FrameArguments, SwitchesTakeNoValueAndKeepToTheirScreens) {
-    const FrameRequest slide = Accept(L"formation --projector --caption --out run.gif");
-    EXPECT_TRUE(slide.projector);
-    EXPECT_TRUE(slide.caption);
-    EXPECT_EQ(slide.out, L"run.gif");
-    EXPECT_TRUE(Accept(L"--caption propagation").caption);
-    // As in the program, the projector mode leaves a picture as it is.
-    EXPECT_TRUE(Accept(L"title --projector").projector);
 }
 
 TEST(FrameArguments, HelpNeedsNoScreen) {

@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CONFIGURE = cmake --preset
 CMAKE_BUILD = cmake --build --preset
 
-.PHONY: deps configure-windows build run run-ru test test-native test-windows bench dist pictures accuracy docs clean
+.PHONY: deps configure-windows build run run-ru test test-native test-windows bench bench-gif gif dist pictures accuracy docs clean
 
 deps:
 	@scripts/install-deps.sh
@@ -40,6 +40,18 @@ bench: configure-windows
 	build/bench/tests/bench/model_bench
 	scripts/wine-run.sh build/windows/paint_bench_en.exe
 	scripts/wine-run.sh build/windows/app_bench_en.exe
+
+# The time and size of the whole run as one GIF (scripts/bench-gif.sh; a few minutes).
+bench-gif: configure-windows
+	$(CMAKE_BUILD) windows -j$(JOBS) --target kestrum-frames
+	scripts/bench-gif.sh build/bin; status=$$?; scripts/wine-stop.sh; exit $$status
+
+# The README's animation: the first 20 s of Wave formation, captioned.
+gif: configure-windows
+	$(CMAKE_BUILD) windows -j$(JOBS) --target kestrum-frames
+	scripts/wine-run.sh build/bin/kestrum-frames.exe formation --frames 0:800 --size 800x450 \
+	  --projector --caption --out 'Z:$(CURDIR)/docs/frames/formation.gif'; \
+	  status=$$?; scripts/wine-stop.sh; exit $$status
 
 dist: configure-windows
 	$(CMAKE_BUILD) windows --target dist

@@ -15,7 +15,8 @@ ScreenView ReadScreenView(SIZE size) {
     view.language = KESTRUM_LANGUAGE_NAME;
     if (g_projector) {
         SetProjectorWidths(view, size.cy);
-        view.runCaption = true;
+        // The projector mode captions Wave formation only.
+        view.runCaption = g_screen == ScreenFormation;
     }
     return view;
 }

@@ -214,20 +214,56 @@ bool ReadOut(const std::wstring& option, const std::wstring& value, FrameRequest
     return true;
 }
 
-// Every option takes a value: "--frame 400" or "--frame=400".
+bool ReadProjector(const std::wstring&, const std::wstring&, FrameRequest& request,
+                  ArgumentError&) {
+    request.projector = true;
+    return true;
+}
+
+bool ReadCaption(const std::wstring&, const std::wstring&, FrameRequest& request,
+                 ArgumentError&) {
+    request.caption = true;
+    return true;
+}
+
+// The screens an option changes. The projector mode, as in the program,
+// leaves the picture screens as they are; a caption exists for the plots
+// only, and asking for one on a picture is refused rather than ignored.
+enum OptionScope { AnyScreen, PlotScreens, FormationScreen };
+
+// A switch stands alone ("--caption"); any other option takes a value:
+// "--frame 400" or "--frame=400".
 struct OptionRule {
     const wchar_t* name;
-    bool formationOnly;
+    OptionScope scope;
+    bool isSwitch;
     bool (*read)(const std::wstring& option, const std::wstring& value, FrameRequest& request,
                  ArgumentError& error);
 };
 
 constexpr OptionRule kOptions[] = {
-    {L"--frame", true, ReadSingleFrame},  {L"--frames", true, ReadFrameRange},
-    {L"--scale", true, ReadScale},        {L"--size", false, ReadSize},
-    {L"--language", false, ReadLanguage}, {L"--b", true, ReadNonlinearity},
-    {L"--v", true, ReadViscosity},        {L"--out", false, ReadOut},
+    {L"--frame", FormationScreen, false, ReadSingleFrame},
+    {L"--frames", FormationScreen, false, ReadFrameRange},
+    {L"--scale", FormationScreen, false, ReadScale},
+    {L"--size", AnyScreen, false, ReadSize},
+    {L"--language", AnyScreen, false, ReadLanguage},
+    {L"--b", FormationScreen, false, ReadNonlinearity},
+    {L"--v", FormationScreen, false, ReadViscosity},
+    {L"--out", AnyScreen, false, ReadOut},
+    {L"--projector", AnyScreen, true, ReadProjector},
+    {L"--caption", PlotScreens, true, ReadCaption},
 };
+
+// Why `rule` cannot apply to `screen`; empty when it can.
+std::wstring FindScopeConflict(const OptionRule& rule, int screen) {
+    if (rule.scope == FormationScreen && screen != ScreenFormation) {
+        return L"applies to the formation screen only";
+    }
+    if (rule.scope == PlotScreens && screen != ScreenFormation && screen != ScreenPropagation) {
+        return L"applies to the formation and propagation screens only";
+    }
+    return L"";
+}
 
 const OptionRule* FindOption(const std::wstring& name) {
     for (const OptionRule& rule : kOptions) {
@@ -269,20 +305,21 @@ bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameReques
             screenName = argument;
             continue;
         }
-        // "--frame 400" or "--frame=400".
         const size_t equals = argument.find(L'=');
         const std::wstring option = argument.substr(0, equals);
+        const OptionRule* rule = FindOption(option);
+        if (rule == nullptr) {
+            return Refuse(error, option, L"unknown option; the options are " + ListOptionNames());
+        }
         std::wstring value;
-        if (equals != std::wstring::npos) {
+        if (rule->isSwitch) {
+            if (equals != std::wstring::npos) return Refuse(error, option, L"takes no value");
+        } else if (equals != std::wstring::npos) {
             value = argument.substr(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
             return Refuse(error, option, L"needs a value");
-        }
-        const OptionRule* rule = FindOption(option);
-        if (rule == nullptr) {
-            return Refuse(error, option, L"unknown option; the options are " + ListOptionNames());
         }
         if (Contains(given, option)) {
             return Refuse(error, option, L"is given twice");
@@ -303,13 +340,9 @@ bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameReques
                                            L"folder for the PNG files or a .gif name for one "
                                            L"animated GIF");
     }
-    if (request.screen != ScreenFormation) {
-        for (const std::wstring& option : given) {
-            if (FindOption(option)->formationOnly) {
-                return Refuse(error, option,
-                              L"applies to the formation screen only, not to " + screenName);
-            }
-        }
+    for (const std::wstring& option : given) {
+        const std::wstring conflict = FindScopeConflict(*FindOption(option), request.screen);
+        if (!conflict.empty()) return Refuse(error, option, conflict + L", not to " + screenName);
     }
     return true;
 }
@@ -364,6 +397,12 @@ std::wstring DescribeUsage() {
            L"  --out PATH        .png file to write, or folder for the default name\n"
            L"                    (default: the current folder); a .gif file name\n"
            L"                    writes a GIF (one picture for a single frame)\n"
+           L"  --projector       the strong lines of the program's projector mode\n"
+           L"                    for this height (8-pixel curves at 3840x2160)\n"
+           L"Formation and propagation:\n"
+           L"  --caption         the run in words, in the --language: b, V, the time\n"
+           L"                    of the frame, its progress and the magnification if\n"
+           L"                    not x1; for propagation b, V and the 45 stages\n"
            L"Formation only:\n"
            L"  --frame N         frame 0 to 1996, a multiple of 4 (default 0)\n"
            L"  --frames A:B[:S]  every S-th frame from A to B (S default 4), or all\n"

@@ -33,6 +33,10 @@ struct FrameRequest {
     std::wstring out;
     // --out names a .gif: every frame goes into that one animated GIF.
     bool gif = false;
+    // The projector mode's line widths for the export height.
+    bool projector = false;
+    // Formation and propagation: the run's caption, in `language`.
+    bool caption = false;
     bool help = false;
 };
 

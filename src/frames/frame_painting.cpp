@@ -2,6 +2,7 @@
 
 #include "output_paths.h"
 #include "pictures.h"
+#include "plot_pens.h"
 #include "resource_ids.h"
 #include "screen_table.h"
 #include "wave_model.h"
@@ -158,8 +159,12 @@ bool PaintFrame(const FrameRequest& request, int frame, const FrameSurface& surf
     view.pictures = g_pictureModule;
     view.frame = frame;
     view.scale = request.scale;
-    // A slide has no buttons for the frame to mark.
+    // A slide has no buttons for the frame to mark; its caption names the
+    // magnification instead.
     view.scaleFrame = false;
+    view.runCaption = request.caption;
+    view.language = request.language.c_str();
+    if (request.projector) SetProjectorWidths(view, surface.height);
     PaintScreen(surface.dc, size, request.screen, view);
     GdiFlush();
     return true;

@@ -3,6 +3,7 @@
 #include "gif_blocks.h"
 #include "gif_palette.h"
 #include "imaging.h"
+#include "run_caption_painting.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,8 +14,13 @@ namespace {
 constexpr int kPaletteColours = 255;
 constexpr int kFrameDelay = 10;  // hundredths of a second: the program's 100 ms
 // The painters' pens (0xRRGGBB): formation's black, red and blue, and
-// propagation's black. The curves keep their exact colours.
-const std::vector<uint32_t> kPenColours = {0x040000, 0xFF0000, 0x0000FF, 0x000000};
+// propagation's black. The curves keep their exact colours, and so do the
+// caption's text and bar, which the first frame, the palette's source,
+// shows only in part.
+const std::vector<uint32_t> kExactColours = {
+    0x040000, 0xFF0000, 0x0000FF, 0x000000,
+    (uint32_t{GetRValue(kRunCaptionColour)} << 16) | (uint32_t{GetGValue(kRunCaptionColour)} << 8) |
+        GetBValue(kRunCaptionColour)};
 
 IStream* g_gifStream = nullptr;
 IWICBitmapEncoder* g_gifEncoder = nullptr;
@@ -133,7 +139,7 @@ bool AddGifFrame(const BYTE* pixels, int stride, std::wstring& failure) {
     const int height = g_animation.height;
     const bool first = g_animation.images.empty();
     if (first) {
-        BuildGifPalette(pixels, width, height, stride, kPenColours, kPaletteColours, g_palette);
+        BuildGifPalette(pixels, width, height, stride, kExactColours, kPaletteColours, g_palette);
         if (!SetSharedPalette(failure)) return false;
     }
     IndexGifPixels(pixels, width, height, stride, g_palette, g_next);

@@ -31,3 +31,7 @@ std::wstring FormatPropagationCaption(LanguageCode language) {
     return FormatParameters(kPropagationNonlinearity, kPropagationViscosity) + kGap +
            (IsRussian(language) ? L"45 этапов" : L"45 stages");
 }
+
+std::wstring FormatMagnification(int scale) {
+    return scale == 1 ? std::wstring() : L"x" + std::to_wstring(scale);
+}

@@ -16,3 +16,7 @@ std::wstring FormatRunCaption(LanguageCode language, double b, double v, int fra
 // b and V of the Wave propagation medium and its 45 stages:
 // "b=0.12   V=0.3   45 stages".
 std::wstring FormatPropagationCaption(LanguageCode language);
+
+// The viscous term's magnification as its button writes it in both
+// builds, "x5" or "x10"; empty for x1, which needs no word.
+std::wstring FormatMagnification(int scale);

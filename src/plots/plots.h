@@ -17,9 +17,10 @@ constexpr int kPlotPointCount = 703;
 extern POINT* g_plotPoints;
 
 // The "Wave propagation" plot: white, the header picture, four baselines
-// and 45 stages of g_field. With view.stageClock, stage k ends with a pause
-// until 100 ms x k after the paint began, so that the 45 pauses last 4.5 s
-// in all, however coarsely the clock's sleep rounds.
+// and 45 stages of g_field, then the caption if the view asks for it.
+// With view.stageClock, stage k ends with a pause until 100 ms x k after
+// the paint began, so that the 45 pauses last 4.5 s in all, however
+// coarsely the clock's sleep rounds.
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view);
 
 // The program's stage clock: the performance counter and Sleep.
@@ -31,7 +32,8 @@ void WaitUntil(const StageClock& clock, double deadline);
 
 // One frame of the "Wave formation" plot: the background picture
 // stretched, the axes, and column view.frame of g_field and of both term
-// fields, the viscous term magnified by view.scale.
+// fields, the viscous term magnified by view.scale, and the caption if the
+// view asks for it.
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view);
 
 // Truncates a plot coordinate toward zero; values beyond what GDI can

@@ -2,6 +2,7 @@
 
 #include "pictures.h"
 #include "plot_pens.h"
+#include "run_caption_painting.h"
 #include "wave_model.h"
 
 #include <algorithm>
@@ -110,4 +111,7 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
         }
     }
     RestorePen(dc, own);
+    if (view.runCaption) {
+        DrawPropagationCaption(dc, size, view);
+    }
 }

@@ -9,9 +9,6 @@
 
 namespace {
 
-// The dark blue of the background picture's own text.
-constexpr COLORREF kCaptionColour = RGB(26, 42, 74);
-
 // At least a 25th of the height, legible from the back of a hall.
 int ComputeTextHeight(SIZE size) {
     return size.cy / 25;
@@ -21,17 +18,51 @@ int ComputeMargin(SIZE size) {
     return size.cy / 128;
 }
 
+// A line of text and a little room below it.
+int ComputeLineHeight(SIZE size) {
+    return ComputeTextHeight(size) * 6 / 5;
+}
+
 HFONT CreateCaptionFont(int height) {
     return CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                        VARIABLE_PITCH | FF_SWISS, L"Arial");
 }
 
+// One line from the top of `area`, at the left or centred. Narrower than
+// 4:3 (a 5:4 projector) the text may not fit at its height: it is made
+// just small enough.
+void DrawCaptionText(HDC dc, const RECT& area, int height, const std::wstring& text,
+                     bool centred) {
+    HFONT font = CreateCaptionFont(height);
+    if (font == nullptr) return;
+    const HGDIOBJ ownFont = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int room = area.right - area.left;
+    if (extent.cx > room) {
+        SelectObject(dc, ownFont);
+        DeleteObject(font);
+        font = CreateCaptionFont(height * room / extent.cx);
+        SelectObject(dc, font != nullptr ? font : ownFont);
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    }
+    const int left = centred ? area.left + std::max(0, room - static_cast<int>(extent.cx)) / 2
+                             : area.left;
+    const int ownMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF ownColour = SetTextColor(dc, kRunCaptionColour);
+    TextOutW(dc, left, area.top, text.c_str(), static_cast<int>(text.size()));
+    SetTextColor(dc, ownColour);
+    SetBkMode(dc, ownMode);
+    SelectObject(dc, ownFont);
+    if (font != nullptr) DeleteObject(font);
+}
+
 // Frame 0 to the last frame as an outlined bar, filled as far as `frame`.
 void DrawProgress(HDC dc, const RECT& bar, int frame, int lineWidth) {
     const HGDIOBJ ownPen = GetCurrentObject(dc, OBJ_PEN);
     const HGDIOBJ ownBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SwitchPen(dc, ownPen, CreatePlotPen(PS_SOLID, 1, lineWidth, kCaptionColour));
+    SwitchPen(dc, ownPen, CreatePlotPen(PS_SOLID, 1, lineWidth, kRunCaptionColour));
     Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);
     RestorePen(dc, ownPen);
     SelectObject(dc, ownBrush);
@@ -39,7 +70,7 @@ void DrawProgress(HDC dc, const RECT& bar, int frame, int lineWidth) {
     const RECT done{bar.left, bar.top, bar.left + static_cast<int>(
                                                     static_cast<long long>(span) * frame / kLastFrame),
                     bar.bottom};
-    HBRUSH fill = CreateSolidBrush(kCaptionColour);
+    HBRUSH fill = CreateSolidBrush(kRunCaptionColour);
     if (fill != nullptr) {
         FillRect(dc, &done, fill);
         DeleteObject(fill);
@@ -54,37 +85,44 @@ RECT ComputeRunCaptionArea(SIZE size) {
     // Text, a gap and the bar, ending clear of the first axis' tip at h / 10;
     // from 0.54 of the width on, right of the longer (Russian) title of
     // the background.
-    const int bottom = margin + ComputeTextHeight(size) * 6 / 5 + margin + size.cy / 80;
+    const int bottom = margin + ComputeLineHeight(size) + margin + size.cy / 80;
     return RECT{w * 27 / 50, margin, w - 40, bottom};
+}
+
+RECT ComputeMagnificationArea(SIZE size) {
+    const int w = size.cx;
+    const int bottom = (6 * size.cy) / 7 - ComputeMargin(size);
+    // From the axis' left end a sixth of the width, well short of the
+    // vertical axis and of the front.
+    const int left = w / 2 - w / 14;
+    return RECT{left, bottom - ComputeLineHeight(size), left + w / 6, bottom};
+}
+
+RECT ComputePropagationCaptionArea(SIZE size) {
+    // The lowest baseline is at 5/7 of the height and its stages reach a
+    // 16th of the height below it; the caption sits on the bottom margin.
+    const int margin = ComputeMargin(size);
+    const int bottom = size.cy - margin;
+    return RECT{size.cx / 20, bottom - ComputeLineHeight(size), size.cx - size.cx / 20, bottom};
 }
 
 void DrawRunCaption(HDC dc, SIZE size, const ScreenView& view) {
     const RECT area = ComputeRunCaptionArea(size);
-    const std::wstring text =
-        FormatRunCaption(view.language, g_solvedNonlinearity, g_solvedViscosity, view.frame);
-    HFONT font = CreateCaptionFont(ComputeTextHeight(size));
-    if (font != nullptr) {
-        const HGDIOBJ ownFont = SelectObject(dc, font);
-        // Narrower than 4:3 (a 5:4 projector) the text may not fit at its
-        // height: it is made just small enough.
-        SIZE extent = {};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        const int room = area.right - area.left;
-        if (extent.cx > room) {
-            SelectObject(dc, ownFont);
-            DeleteObject(font);
-            font = CreateCaptionFont(ComputeTextHeight(size) * room / extent.cx);
-            SelectObject(dc, font != nullptr ? font : ownFont);
-        }
-        const int ownMode = SetBkMode(dc, TRANSPARENT);
-        const COLORREF ownColour = SetTextColor(dc, kCaptionColour);
-        TextOutW(dc, area.left, area.top, text.c_str(), static_cast<int>(text.size()));
-        SetTextColor(dc, ownColour);
-        SetBkMode(dc, ownMode);
-        SelectObject(dc, ownFont);
-        if (font != nullptr) DeleteObject(font);
-    }
+    DrawCaptionText(
+        dc, area, ComputeTextHeight(size),
+        FormatRunCaption(view.language, g_solvedNonlinearity, g_solvedViscosity, view.frame),
+        false);
     const int barHeight = size.cy / 80;
     const RECT bar{area.left, area.bottom - barHeight, area.right, area.bottom};
     DrawProgress(dc, bar, std::clamp(view.frame, 0, kLastFrame), std::max(view.lineWidth, 1));
+    const std::wstring magnification = FormatMagnification(view.scale);
+    if (!view.scaleFrame && !magnification.empty()) {
+        DrawCaptionText(dc, ComputeMagnificationArea(size), ComputeTextHeight(size), magnification,
+                        false);
+    }
+}
+
+void DrawPropagationCaption(HDC dc, SIZE size, const ScreenView& view) {
+    DrawCaptionText(dc, ComputePropagationCaptionArea(size), ComputeTextHeight(size),
+                    FormatPropagationCaption(view.language), true);
 }

@@ -23,7 +23,9 @@ struct ScreenView {
     // the other lines; 0 draws with the widths the plots have always used.
     int curveWidth = 0;
     int lineWidth = 0;
-    // Formation: the run's b, V, time and progress over the plot, in `language`.
+    // The run's caption, in `language` (run_caption_painting.h): formation's
+    // b, V, time and progress over the plot, propagation's b, V and stages
+    // below it.
     bool runCaption = false;
     const wchar_t* language = L"en";
 };

@@ -41,13 +41,15 @@ TEST(FrameArguments, DefaultsAreTheFormationScreenAsTheProgramOpensIt) {
     EXPECT_EQ(request.viscosity, 0.002);
     EXPECT_TRUE(request.out.empty());
     EXPECT_FALSE(request.help);
+    EXPECT_FALSE(request.projector || request.caption);
 }
 
 TEST(FrameArguments, ReadsEveryOptionOfASingleFrame) {
     const FrameRequest request = Accept(
         L"formation --frame 400 --scale 10 --size 1920x1080 --language ru --b 0.12 --v 0.0005 "
-        L"--out frame.png");
+        L"--out frame.png --projector --caption");
     EXPECT_EQ(ListRequestedFrames(request), std::vector<int>{400});
+    EXPECT_TRUE(request.projector && request.caption);
     EXPECT_EQ(request.scale, 10);
     EXPECT_EQ(request.width, 1920);
     EXPECT_EQ(request.height, 1080);
@@ -118,6 +120,8 @@ TEST(FrameArguments, OtherScreensPaintOnePictureEach) {
         EXPECT_EQ(ListRequestedFrames(request), std::vector<int>{0});
         EXPECT_EQ(ComposeFrameFileName(request.screen, 0), entry.file);
     }
+    // As in the program, the projector mode leaves a picture as it is.
+    EXPECT_TRUE(Accept(L"title --projector").projector);
     EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 0), L"formation-0000.png");
     EXPECT_EQ(ComposeFrameFileName(ScreenFormation, 1996), L"formation-1996.png");
 }
@@ -186,6 +190,9 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"title --frames 0:8", L"--frames", L"formation screen only"},
         {L"authors --frame 4", L"--frame", L"formation screen only"},
         {L"theory --b 0.3", L"--b", L"formation screen only"},
+        {L"formation --caption=yes", L"--caption", L"takes no value"},
+        {L"formation --projector --projector", L"--projector", L"given twice"},
+        {L"authors --caption", L"--caption", L"formation and propagation screens only"},
     };
     for (const Refusal& refusal : kRefusals) {
         const std::string line(refusal.line, refusal.line + std::wcslen(refusal.line));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "resource_ids.h"
+#include "run_caption_painting.h"
 
 #include <algorithm>
 #include <cctype>
@@ -450,7 +451,9 @@ TEST(FramesProgram, RangeWritesOneFilePerFrameIntoANewFolder) {
 TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
     const Scratch scratch = MakeScratch();
     const std::wstring gif = scratch.folder + L"\\run.gif";
-    const std::wstring options = L"formation --size 640x360 --scale 10 --v 0.001";
+    // The caption's words and bar change after the first frame, which
+    // the palette is made from.
+    const std::wstring options = L"formation --size 640x360 --scale 10 --v 0.001 --caption";
     Outcome run = RunFrames(options + L" --frames 0:1000:500 --out " + Quoted(gif), scratch);
     EXPECT_EQ(run.exitCode, 0u) << run.err;
     const Image last = WriteAndDecode(options + L" --frame 1000", scratch, L"last.png");
@@ -463,7 +466,8 @@ TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
               std::string::npos);
     // The first frame is whole. Its opaque pixels, and those of the later
     // frames at their place, show frame 1000: the black, red and blue
-    // curves exact, the rest within the palette's rounding.
+    // curves and the caption's colour exact, the rest within the
+    // palette's rounding.
     ASSERT_EQ(frames[0].width, 640);
     ASSERT_EQ(frames[0].height, 360);
     Image shown = frames[0];
@@ -483,8 +487,9 @@ TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
             rounding = std::max(rounding, std::abs(static_cast<int>((want >> shift) & 0xFF) -
                                                    static_cast<int>((got >> shift) & 0xFF)));
         }
-        const bool curve = want == kPlotBlack || want == kPlotRed || want == kPlotBlue;
-        wrong += curve ? got != want : rounding > kPaletteRounding;
+        const bool exact = want == kPlotBlack || want == kPlotRed || want == kPlotBlue ||
+                           want == kRunCaptionColour;
+        wrong += exact ? got != want : rounding > kPaletteRounding;
     }
     EXPECT_EQ(wrong, 0);
     // Another screen is a GIF of one picture.
@@ -495,6 +500,39 @@ TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
     EXPECT_EQ(frames.size(), 1u);
     EXPECT_EQ(ListFiles(scratch.folder),
               (std::vector<std::wstring>{L"last.png", L"run.gif", L"title.gif"}));
+    RemoveScratch(scratch);
+}
+
+TEST(FramesProgram, CaptionAndProjectorReachTheFrames) {
+    const Scratch scratch = MakeScratch();
+    const std::wstring frame = L"formation --frame 1000 --scale 10 --size 1024x768";
+    const Image plain = WriteAndDecode(frame, scratch, L"plain.png");
+    const Image english = WriteAndDecode(frame + L" --caption", scratch, L"en.png");
+    const Image russian = WriteAndDecode(frame + L" --caption --language ru", scratch, L"ru.png");
+    const auto ink = [](const Image& image, const RECT& area) {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            count += CountInRow(image, y, area.left, area.right, kRunCaptionColour);
+        }
+        return count;
+    };
+    // The run's line, and the magnification that no button shows on a slide.
+    const RECT run = ComputeRunCaptionArea({1024, 768});
+    for (const RECT& area : {run, ComputeMagnificationArea({1024, 768})}) {
+        EXPECT_EQ(ink(plain, area), 0);
+        EXPECT_GT(ink(english, area), 0);
+    }
+    EXPECT_NE(ink(english, run), ink(russian, run)) << "the same words in both languages";
+    // The projector mode at 2160 rows: 8-pixel curves (round joins may add
+    // one), here the viscous term running flat on its axis left of the front.
+    const Image large = WriteAndDecode(L"formation --frame 1000 --projector --size 3840x2160",
+                                       scratch, L"4k.png");
+    int curve = 0;
+    for (int y = (6 * 2160) / 7 - 20; y < (6 * 2160) / 7 + 20; ++y) {
+        curve += PixelAt(large, 1920, y) == kPlotBlue;
+    }
+    EXPECT_GE(curve, 8);
+    EXPECT_LE(curve, 8 + kPenSlack);
     RemoveScratch(scratch);
 }
 

@@ -1,10 +1,12 @@
 // The projector mode of both plots: lines that grow with the height of the
-// screen, the run's caption, and a context left as it was found.
+// screen, the run's captions where nothing else stands, and a context left
+// as it was found.
 #include "gdi_counter.h"
 #include "paint_support.h"
 #include "plot_pens.h"
 #include "plots.h"
 #include "resource_ids.h"
+#include "run_caption_painting.h"
 #include "wave_model.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,71 @@ TEST_F(Projector, LinesGrowWithTheHeight) {
         DestroyCanvas(canvas);
         PrepareSolution();
     }
+}
+
+int CountChanges(const Canvas& a, const Canvas& b, const RECT& area) {
+    int changes = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            changes += PixelAt(a, x, y) != PixelAt(b, x, y);
+        }
+    }
+    return changes;
+}
+
+Canvas Paint(ScreenPainter paint, int picture, const ScreenView& view) {
+    Canvas canvas = CreateCanvas(1366, 768, kUnpainted);
+    paint(canvas.dc, SIZE{1366, 768}, picture, view);
+    GdiFlush();
+    return canvas;
+}
+
+TEST_F(Projector, CaptionsStandWhereNothingElseDoes) {
+    const RECT whole{0, 0, 1366, 768};
+    const RECT run = ComputeRunCaptionArea(SIZE{1366, 768});
+    const RECT magnification = ComputeMagnificationArea(SIZE{1366, 768});
+    // A slide: no button marks the magnification, so the caption names it.
+    ScreenView view;
+    view.pictures = GetModuleHandleW(nullptr);
+    view.frame = 1000;
+    view.scaleFrame = false;
+    for (int scale : {1, 5, 10}) {
+        SCOPED_TRACE(scale);
+        view.scale = scale;
+        view.runCaption = true;
+        Canvas slide = Paint(PaintFormation, IDB_FORMATION_BACKGROUND, view);
+        view.runCaption = false;
+        Canvas plain = Paint(PaintFormation, IDB_FORMATION_BACKGROUND, view);
+        EXPECT_GT(CountChanges(plain, slide, run), 0);
+        EXPECT_EQ(CountChanges(plain, slide, magnification) > 0, scale != 1);
+        EXPECT_EQ(CountChanges(plain, slide, whole),
+                  CountChanges(plain, slide, run) + CountChanges(plain, slide, magnification));
+        DestroyCanvas(plain);
+        DestroyCanvas(slide);
+    }
+    // Nothing else reaches the magnification's area through a run at x10,
+    // at either end of the viscosities.
+    Canvas white = CreateCanvas(1366, 768, RGB(255, 255, 255));
+    for (double viscosity : {0.0005, 0.004}) {
+        SolveBurgers(0.4, viscosity);
+        RebuildTermFields();
+        for (int frame : {0, 200, 1996}) {
+            view.frame = frame;
+            Canvas plain = Paint(PaintFormation, IDB_FORMATION_BACKGROUND, view);
+            EXPECT_EQ(CountChanges(plain, white, magnification), 0) << viscosity << " " << frame;
+            DestroyCanvas(plain);
+        }
+    }
+    // Wave propagation's caption: below its lowest stages.
+    SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
+    const RECT stages = ComputePropagationCaptionArea(SIZE{1366, 768});
+    Canvas plain = Paint(PaintPropagation, IDB_PROPAGATION_HEADER, view);
+    view.runCaption = true;
+    Canvas captioned = Paint(PaintPropagation, IDB_PROPAGATION_HEADER, view);
+    EXPECT_EQ(CountChanges(plain, white, stages), 0);
+    EXPECT_GT(CountChanges(plain, captioned, stages), 0);
+    EXPECT_EQ(CountChanges(plain, captioned, whole), CountChanges(plain, captioned, stages));
+    for (Canvas* canvas : {&white, &plain, &captioned}) DestroyCanvas(*canvas);
 }
 
 TEST_F(Projector, CaptionAndModeLeaveTheContextAsTheyFoundIt) {

@@ -6,6 +6,7 @@
 #include "plot_pens.h"
 #include "plots.h"
 #include "resource_ids.h"
+#include "screen_table.h"
 #include "run_caption_painting.h"
 #include "wave_model.h"
 

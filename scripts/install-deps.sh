@@ -27,8 +27,8 @@ need g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-g++-posix has x86_64-w64-ming
 need g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-gcc-posix has x86_64-w64-mingw32-gcc-posix
 need binutils-mingw-w64-x86-64 x86_64-w64-mingw32-windres has x86_64-w64-mingw32-windres
 need binutils-mingw-w64-x86-64 x86_64-w64-mingw32-objdump has x86_64-w64-mingw32-objdump
-need googletest "GoogleTest's sources in /usr/src/googletest" \
-  test -f /usr/src/googletest/googletest/include/gtest/gtest.h
+googletest="${KESTRUM_GOOGLETEST_SOURCE_DIR:-/usr/src/googletest}"
+need googletest "GoogleTest's sources in $googletest" test -f "$googletest/googletest/include/gtest/gtest.h"
 need libbenchmark-dev "Google Benchmark (benchmark/benchmark.h)" test -f /usr/include/benchmark/benchmark.h
 need "wine64 wine fonts-wine" Wine has_wine
 # Debian's Wine, used unless another is on the PATH, has its symbol font

@@ -20,15 +20,37 @@ set(KESTRUM_SHELL_SOURCES
   src/app/button_panels.cpp
   src/app/keys.cpp)
 
-# Picture name and size (width x height) of each build; the resource ids
-# are in res/ids/resource_ids.h.
-set(KESTRUM_PICTURES_en
-  title:1274:768 theory:1027:760 authors:1274:768 equation:513:70
-  formation:1024:768 propagation:465:100)
-set(KESTRUM_PICTURES_ru
-  title:1274:769 theory:1066:749 authors:1274:768 equation:513:70
-  formation:1024:768 propagation:627:118 scale:118:26)
-set(KESTRUM_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH "Where the two programs are written")
+# Where the programs (bin/), the release zip (dist/) and the pictures of
+# `make pictures` (pictures/) are written: the build tree, unless a preset
+# names a folder (the windows preset: build/).
+set(KESTRUM_OUTPUT_DIR ${CMAKE_BINARY_DIR} CACHE PATH
+  "Where the programs, the release zip and the rendered pictures are written")
+set(KESTRUM_BIN_DIR ${KESTRUM_OUTPUT_DIR}/bin)
+set(KESTRUM_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+# The pictures and the icon as the resource scripts include them.
+set(KESTRUM_BITMAP_DIR ${KESTRUM_GENERATED_DIR}/pictures)
+
+# Each build's pictures and their sizes (width x height), in the one table
+# that scripts/make-pictures.sh reads too; the resource ids are in
+# res/ids/resource_ids.h.
+set(KESTRUM_PICTURE_TABLE ${CMAKE_SOURCE_DIR}/cmake/picture-sizes.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KESTRUM_PICTURE_TABLE})
+file(STRINGS ${KESTRUM_PICTURE_TABLE} picture_rows REGEX "^[a-z]")
+set(KESTRUM_PICTURES_en)
+set(KESTRUM_PICTURES_ru)
+foreach(row IN LISTS picture_rows)
+  string(REGEX MATCHALL "[^ ]+" fields "${row}")
+  list(GET fields 0 name)
+  list(GET fields 1 size_en)
+  list(GET fields 2 size_ru)
+  foreach(lang en ru)
+    if(NOT size_${lang} MATCHES "^([0-9]+x[0-9]+|-)$")
+      message(FATAL_ERROR "${KESTRUM_PICTURE_TABLE}: no size for ${lang} in '${row}'")
+    elseif(NOT size_${lang} STREQUAL "-")
+      list(APPEND KESTRUM_PICTURES_${lang} ${name}:${size_${lang}})
+    endif()
+  endforeach()
+endforeach()
 
 # The version for the resource scripts, whose FILEVERSION wants four numbers.
 foreach(part MAJOR MINOR PATCH TWEAK)
@@ -37,12 +59,11 @@ foreach(part MAJOR MINOR PATCH TWEAK)
     set(KESTRUM_VERSION_${part} ${PROJECT_VERSION_${part}})
   endif()
 endforeach()
-set(KESTRUM_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_SOURCE_DIR}/res/ids/kestrum_version.h.in
   ${KESTRUM_GENERATED_DIR}/kestrum_version.h @ONLY)
 
 # The icon of all three programs; its sizes are in the script.
-set(KESTRUM_ICON ${CMAKE_BINARY_DIR}/pictures/kestrum.ico)
+set(KESTRUM_ICON ${KESTRUM_BITMAP_DIR}/kestrum.ico)
 add_custom_command(OUTPUT ${KESTRUM_ICON}
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-ico.sh ${CMAKE_SOURCE_DIR}/res/icon.svg ${KESTRUM_ICON}
   DEPENDS ${CMAKE_SOURCE_DIR}/res/icon.svg ${CMAKE_SOURCE_DIR}/scripts/svg-to-ico.sh
@@ -56,7 +77,7 @@ function(kestrum_add_resources name rc)
   add_library(kestrum_resources_${name} OBJECT ${rc})
   target_include_directories(kestrum_resources_${name} PRIVATE
     ${CMAKE_SOURCE_DIR}/res ${CMAKE_SOURCE_DIR}/res/ids ${KESTRUM_GENERATED_DIR}
-    ${CMAKE_BINARY_DIR}/pictures)
+    ${KESTRUM_BITMAP_DIR})
   set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS
     ${KESTRUM_ICON} ${CMAKE_SOURCE_DIR}/res/program.rc
     ${CMAKE_SOURCE_DIR}/res/ids/resource_ids.h ${KESTRUM_GENERATED_DIR}/kestrum_version.h)
@@ -67,12 +88,12 @@ endfunction()
 function(kestrum_add_pictures lang out_var)
   set(outputs)
   foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
-    string(REPLACE ":" ";" fields ${entry})
-    list(GET fields 0 name)
-    list(GET fields 1 width)
-    list(GET fields 2 height)
+    string(REGEX MATCH "^([a-z]+):([0-9]+)x([0-9]+)$" entry ${entry})
+    set(name ${CMAKE_MATCH_1})
+    set(width ${CMAKE_MATCH_2})
+    set(height ${CMAKE_MATCH_3})
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
-    set(bmp ${CMAKE_BINARY_DIR}/pictures/${lang}/${name}.bmp)
+    set(bmp ${KESTRUM_BITMAP_DIR}/${lang}/${name}.bmp)
     add_custom_command(OUTPUT ${bmp}
       COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height} ${PROJECT_VERSION}
       DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh
@@ -99,7 +120,7 @@ function(kestrum_add_language lang)
   kestrum_add_pictures(${lang} bitmaps)
   add_custom_target(kestrum_bitmaps_${lang} DEPENDS ${bitmaps})
   kestrum_add_resources(${lang} ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
-  target_include_directories(kestrum_resources_${lang} PRIVATE ${CMAKE_BINARY_DIR}/pictures/${lang})
+  target_include_directories(kestrum_resources_${lang} PRIVATE ${KESTRUM_BITMAP_DIR}/${lang})
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc APPEND PROPERTY OBJECT_DEPENDS
     ${bitmaps} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
   add_dependencies(kestrum_resources_${lang} kestrum_bitmaps_${lang})
@@ -116,11 +137,12 @@ kestrum_add_language(ru)
 add_subdirectory(tests)
 add_subdirectory(src/frames)
 
-# The release package: make dist.
-add_custom_target(dist
-  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-dist.sh ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/build/dist
-          $<TARGET_FILE:kestrum-en> $<TARGET_FILE:kestrum-ru> $<TARGET_FILE:kestrum-frames>
-  DEPENDS kestrum-en kestrum-ru kestrum-frames
+include(cmake/KestrumPackage.cmake)
+
+# Every picture and the icon with PNG previews, and the overlays that show
+# the program's plot and buttons on them, to check the artwork by eye.
+add_custom_target(pictures
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-pictures.sh ${KESTRUM_OUTPUT_DIR}/pictures ${PROJECT_VERSION}
   VERBATIM)
 
 include(tests/bench/CMakeLists-windows.cmake)

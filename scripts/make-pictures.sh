@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# make-pictures.sh [OUTDIR [VERSION]]
+# make-pictures.sh OUTDIR VERSION
 #
 # Renders the bitmap artwork of both language builds from the SVG sources
-# in res/en and res/ru:
+# in res/en and res/ru at the sizes in cmake/picture-sizes.txt:
 #   OUTDIR/en/<name>.bmp, OUTDIR/ru/<name>.bmp   24-bit BMPs for the resources
 #   OUTDIR/preview/<lang>-<name>.png              the same pictures as PNG
 #   OUTDIR/preview/<lang>-formation-overlay.png   the Wave formation background
@@ -14,26 +14,15 @@
 #       to 1024x768 and 1920x1080 with the Menu button marked
 #   OUTDIR/kestrum.ico, OUTDIR/preview/icon-<size>.png  the icon of all three
 #       programs from res/icon.svg, and each of its sizes as PNG
-# OUTDIR defaults to build/pictures; VERSION, written into the credits
-# picture, to the project version in CMakeLists.txt.
+# VERSION is written into the credits picture; `make pictures` passes the
+# project's version and writes into build/pictures.
 set -euo pipefail
-
-# name        English    Russian     ("-" = not in that build)
-SIZES='
-title         1274x768   1274x769
-theory        1027x760   1066x749
-authors       1274x768   1274x768
-equation      513x70     513x70
-formation     1024x768   1024x768
-propagation   465x100    627x118
-scale         -          118x26
-'
+[ $# -eq 2 ] || { echo "usage: $0 OUTDIR VERSION" >&2; exit 2; }
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-out=${1:-$root/build/pictures}
-version=${2:-$(sed -n 's/^project(Kestrum VERSION \([^ )]*\).*/\1/p' "$root/CMakeLists.txt")}
-[ -n "$version" ] || { echo "$0: no project version in CMakeLists.txt" >&2; exit 1; }
+out=$1
+version=$2
 mkdir -p "$out/en" "$out/ru" "$out/preview"
 out=$(cd "$out" && pwd)
 
@@ -54,7 +43,7 @@ while read -r name en ru; do
         echo "$lang/$name.bmp  ${w}x${h}"
         count=$((count + 1))
     done
-done <<< "$SIZES"
+done < <(grep '^[a-z]' "$root/cmake/picture-sizes.txt")
 
 "$here/svg-to-ico.sh" "$root/res/icon.svg" "$out/kestrum.ico" "$out/preview"
 echo "kestrum.ico  $(cd "$out/preview" && echo icon-*.png)"

@@ -7,8 +7,27 @@ export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts in a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-kestrum_wine=/usr/lib/wine/wine64
-kestrum_wineserver=/usr/lib/wine/wineserver
+# Wine's loader: KESTRUM_WINE; else wine64 on the PATH (WineHQ's packages
+# before Wine 9); else Debian's, whose /usr/bin/wine is a script that tries
+# a 32-bit loader first; else wine on the PATH (Wine 9 has one loader).
+kestrum_find_wine() {
+  local candidate
+  for candidate in "${KESTRUM_WINE:-}" "$(command -v wine64)" /usr/lib/wine/wine64 "$(command -v wine)"; do
+    [ -n "$candidate" ] && [ -x "$candidate" ] && { echo "$candidate"; return; }
+  done
+}
+kestrum_wine="$(kestrum_find_wine)"
+# Its server: KESTRUM_WINESERVER, else the one beside the loader (Debian's
+# /usr/lib/wine, WineHQ's /opt/wine-*/bin), else wineserver on the PATH.
+kestrum_wineserver="${KESTRUM_WINESERVER:-}"
+if [ -z "$kestrum_wineserver" ] && [ -n "$kestrum_wine" ]; then
+  kestrum_wineserver="$(dirname "$(readlink -f "$kestrum_wine")")/wineserver"
+fi
+[ -x "$kestrum_wineserver" ] || kestrum_wineserver="$(command -v wineserver || true)"
+if [ -z "$kestrum_wine" ] || [ -z "$kestrum_wineserver" ]; then
+  echo "wine-env: Wine not found: install it (scripts/install-deps.sh) or set KESTRUM_WINE and KESTRUM_WINESERVER" >&2
+  exit 1
+fi
 
 kestrum_reg() {
   "$kestrum_wine" reg add "$@" /f >/dev/null 2>&1
@@ -22,6 +41,21 @@ kestrum_server_listens() {
   server="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
   compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null ||
     compgen -G "/tmp/wine-*/$server/socket" >/dev/null
+}
+
+# Whether the server that kestrum_prepare_prefix started still serves the prefix.
+kestrum_prefix_running() {
+  [ -f "$WINEPREFIX/.kestrum-server" ] &&
+    kill -0 "$(cat "$WINEPREFIX/.kestrum-server")" 2>/dev/null &&
+    kestrum_server_listens
+}
+
+# The tests' prefix: Wine's null display driver, whose desktop is a fixed
+# 1024 x 768.
+kestrum_use_test_prefix() {
+  unset DISPLAY WAYLAND_DISPLAY
+  export KESTRUM_GRAPHICS_DRIVER=null
+  export WINEPREFIX="${KESTRUM_WINEPREFIX:-$kestrum_root/build/wine/headless}"
 }
 
 # Whether the prefix has its desktop process.
@@ -62,9 +96,7 @@ kestrum_prepare_prefix() {
       touch "$WINEPREFIX/.kestrum-ready"
     fi
     # The server ends itself after ten idle minutes; start it again then.
-    if [ ! -f "$WINEPREFIX/.kestrum-server" ] ||
-       ! kill -0 "$(cat "$WINEPREFIX/.kestrum-server")" 2>/dev/null ||
-       ! kestrum_server_listens; then
+    if ! kestrum_prefix_running; then
       setsid "$kestrum_wineserver" -f -p600 </dev/null >/dev/null 2>&1 9>&- &
       echo $! >"$WINEPREFIX/.kestrum-server"
       # Until its socket exists, a Wine program would start a server of

@@ -8,6 +8,17 @@
 set -uo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 case " $* " in
+  *" --gtest_list_tests "*)
+    # CTest lists a program's cases when it reads the tests, before any
+    # fixture has started the prefix: one started for the listing stops again.
+    source "$here/wine-env.sh"
+    kestrum_use_test_prefix
+    was_running=false
+    [ -d "$WINEPREFIX" ] && kestrum_prefix_running && was_running=true
+    "$here/wine-run.sh" "$@"
+    status=$?
+    [ "$was_running" = true ] || kestrum_stop_prefix
+    exit "$status" ;;
   *" --gtest_filter="*) ;;
   *) exec "$here/wine-run.sh" "$@" ;;
 esac

@@ -3,10 +3,10 @@
 # but the DLLs every Windows has (the common controls registered by the
 # program itself), and that its parts fit together:
 # kestrum-frames, unpacked beside the released programs, paints from them.
-#   dist_test.sh ENGLISH_EXE RUSSIAN_EXE FRAMES_EXE
+#   dist_test.sh CPACK CPACK_CONFIG VERSION ENGLISH_EXE RUSSIAN_EXE
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-english="$1" russian="$2" frames="$3"
+cpack="$1" config="$2" version="$3" english="$4" russian="$5"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -26,19 +26,24 @@ done
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
-"$root/scripts/make-dist.sh" 9.8.7 "$out" "$english" "$russian" "$frames" >/dev/null
-zip="$out/kestrum-9.8.7-windows-x64.zip"
+"$cpack" --config "$config" -B "$out" >"$out/cpack.log" || { cat "$out/cpack.log"; exit 1; }
+folder="kestrum-$version"
+zip="$out/$folder-windows-x64.zip"
 [ -f "$zip" ] || fail "no $zip"
 listing="$(unzip -Z1 "$zip" | sort)"
-expected="$(printf 'kestrum-9.8.7/%s\n' '' Kestrum-English.exe Kestrum-Russian.exe kestrum-frames.exe \
+expected="$(printf "$folder/%s\n" '' Kestrum-English.exe Kestrum-Russian.exe kestrum-frames.exe \
   License.txt ReadMe-English.txt ReadMe-Russian.txt Physics.html Physics-Russian.html \
   Teaching-English.html Teaching-Russian.html | sort)"
 [ "$listing" = "$expected" ] || fail "zip holds: $listing"
 # grep -c reads to the end: an early exit would break unzip's pipe.
-zipHas() { unzip -p "$zip" "kestrum-9.8.7/$1" | grep -c "$2" >/dev/null; }
-zipHas ReadMe-English.txt 'Kestrum 9.8.7' || fail "read-me without the version"
+zipHas() { unzip -p "$zip" "$folder/$1" | grep -c "$2" >/dev/null; }
+zipHas ReadMe-English.txt "Kestrum $version" || fail "read-me without the version"
 zipHas ReadMe-Russian.txt 'Формирование волны' || fail "Russian read-me garbled"
-cmp -s <(unzip -p "$zip" kestrum-9.8.7/Kestrum-English.exe) "$english" || fail "English program differs"
+# Notepad's text: a byte-order mark, and CRLF at the end of every line.
+[ "$(unzip -p "$zip" "$folder/ReadMe-Russian.txt" | head -c 3 | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+  fail "Russian read-me without a byte-order mark"
+[ "$(unzip -p "$zip" "$folder/ReadMe-English.txt" | grep -vc $'\r$')" -eq 0 ] || fail "read-me without CRLF"
+cmp -s <(unzip -p "$zip" "$folder/Kestrum-English.exe") "$english" || fail "English program differs"
 # The pages open offline: their pictures are inside them.
 zipHas Physics.html 'src="data:image/png' || fail "Physics.html lacks its figure"
 zipHas Teaching-Russian.html 'Формирование волны' || fail "Russian guide garbled"
@@ -48,7 +53,7 @@ zipHas Physics.html 'href="Physics-Russian.html"' || fail "Physics.html does not
 zipHas Physics-Russian.html 'href="Teaching-Russian.html"' || fail "Physics-Russian.html does not link the guide"
 
 unzip -q "$zip" -d "$out"
-"$root/scripts/wine-run.sh" "$out/kestrum-9.8.7/kestrum-frames.exe" formation --language ru \
+"$root/scripts/wine-run.sh" "$out/$folder/kestrum-frames.exe" formation --language ru \
   --size 320x240 --out "Z:$out/frame.png" >/dev/null || fail "kestrum-frames cannot paint from the release"
 [ -s "$out/frame.png" ] || fail "kestrum-frames wrote no frame from the release"
 

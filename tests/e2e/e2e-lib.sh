@@ -18,7 +18,9 @@ kWindowTimeout=90     # seconds for the first window, a new prefix included
 kStepTimeout=30       # seconds for a screen to appear after a click
 kExitTimeout=30
 kPropagationPausesMs=4500  # 45 pauses of 100 ms inside the propagation paint
-# Above the lowest baseline (y=548): its curve, drawn in the last stages.
+# Above the top baseline (y=219): its curve, drawn in the first stages;
+# above the lowest baseline (y=548): its curve, drawn in the last stages.
+topCurveBand=(0 174 "$kWidth" 40)
 lowestCurveBand=(0 500 "$kWidth" 47)
 kLowestCurvePixels=500
 # How long the formation animation runs before Pause; the screenshots for

@@ -29,7 +29,14 @@ step "Wave propagation"
 clickStartMs=$(($(date +%s%N) / 1000000))
 clickAt "$titleColumnX" 435 400 50
 waitUntil "the propagation screen's Menu button" loneMenuUp 270
-takeShot propagation-early
+# A look while the paint runs: once the first stages show, or half way
+# through the pauses (a probe after the shot tells whether the paint still
+# ran then).
+until takeShot propagation-early &&
+      [ "$(countColour propagation-early "${topCurveBand[@]}" 000000)" -gt 0 ]; do
+  [ $(($(date +%s%N) / 1000000 - clickStartMs)) -lt $((kPropagationPausesMs / 2)) ] || break
+  sleep 0.1
+done
 paintRunning=$(runProbe busy)
 # Done when the window answers again and the lowest curve is drawn.
 deadline=$((SECONDS + kStepTimeout))
@@ -55,9 +62,12 @@ done
 headerColours=$(colourCount propagation 383 10 465 100)
 [ "$headerColours" -ge 20 ] || fail "propagation: header picture missing ($headerColours colours)"
 if [ "$paintRunning" = busy ]; then
-  # Stage by stage: while the paint ran, the lowest curve was not yet complete.
+  # Stage by stage: while the paint ran, the first stages showed on the top
+  # baseline and the lowest curve was not yet complete.
+  first=$(countColour propagation-early "${topCurveBand[@]}" 000000)
   early=$(countColour propagation-early "${lowestCurveBand[@]}" 000000)
   final=$(countColour propagation "${lowestCurveBand[@]}" 000000)
+  [ "$first" -gt 0 ] || fail "propagation: no stage showed while the paint ran"
   [ "$early" -lt "$final" ] ||
     fail "propagation: the curve was complete while the paint still ran ($early of $final pixels)"
 else

@@ -5,6 +5,7 @@
 // The run is reproducible: KESTRUM_SOAK_SEED replays a seed, and
 // KESTRUM_SOAK_MESSAGES sets the length of the run.
 #include "app.h"
+#include "button_panels.h"
 #include "gdi_counter.h"
 #include "language.h"
 #include "plots.h"
@@ -175,51 +176,51 @@ RECT Place(LONG x, LONG y, LONG width, LONG height) {
     return RECT{x, y, x + width, y + height};
 }
 
+// The controls of the expected screen, the buttons where the panels' own
+// geometry puts them for the client size at which each was made (the shell
+// tests hold that geometry to the specified numbers).
 std::vector<ControlSpec> ListExpectedControls(const Expected& e) {
-    const LONG r = e.panelClient.cx;
+    const RECT client{0, 0, e.panelClient.cx, e.panelClient.cy};
     const LONG b = e.panelClient.cy;
     std::vector<ControlSpec> controls;
     switch (e.screen) {
     case ScreenTitle: {
-        const LONG column = (r - r / kTitleColumnDivisor - 250) / 2;
+        RECT title[kTitleButtonCount];
+        ComputeTitlePanel(client, title);
         controls = {
-            {"theory", &g_theoryButton, ID_THEORY, L"Button",
-             Place(column, (b - 150) / 2 + b / 10, 400, 50), kTheoryCaption, true},
-            {"propagation", &g_propagationButton, ID_PROPAGATION, L"Button",
-             Place(column, (b - 50) / 2 + b / 10, 400, 50), kPropagationCaption, true},
-            {"formation", &g_formationButton, ID_FORMATION, L"Button",
-             Place(column, (b + 50) / 2 + b / 10, 400, 50), kFormationCaption, true},
-            {"exit", &g_exitButton, ID_EXIT, L"Button", Place(r - 260, b - 50, 250, 50),
-             kExitCaption, true},
-            {"authors", &g_authorsButton, ID_AUTHORS, L"Button", Place(10, b - 50, 250, 50),
-             kAuthorsCaption, true}};
+            {"theory", &g_theoryButton, ID_THEORY, L"Button", title[0], kTheoryCaption, true},
+            {"propagation", &g_propagationButton, ID_PROPAGATION, L"Button", title[1],
+             kPropagationCaption, true},
+            {"formation", &g_formationButton, ID_FORMATION, L"Button", title[2],
+             kFormationCaption, true},
+            {"exit", &g_exitButton, ID_EXIT, L"Button", title[3], kExitCaption, true},
+            {"authors", &g_authorsButton, ID_AUTHORS, L"Button", title[4], kAuthorsCaption,
+             true}};
         break;
     }
     case ScreenAuthors:
     case ScreenTheory:
-        controls = {{"menu", &g_menuButton, ID_MENU, L"Button", Place(10, b - 50, 250, 50),
-                     kMenuCaption, true}};
+    case ScreenPropagation: {
+        const MenuButtonPosition position =
+            e.screen == ScreenPropagation ? MenuButtonPropagation : MenuButtonLeft;
+        controls = {{"menu", &g_menuButton, ID_MENU, L"Button",
+                     ComputeLoneMenuButton(client, position), kMenuCaption, true}};
         break;
-    case ScreenPropagation:
-        controls = {{"menu", &g_menuButton, ID_MENU, L"Button", Place(270, b - 50, 250, 50),
-                     kMenuCaption, true}};
-        break;
+    }
     case ScreenFormation: {
-        const LONG startPauseBottom = e.startPauseClient.cy;
+        RECT panel[kFormationButtonCount];
+        ComputeFormationPanel(client, panel);
+        RECT startPause[kFormationButtonCount];
+        ComputeFormationPanel(RECT{0, 0, e.startPauseClient.cx, e.startPauseClient.cy},
+                              startPause);
         controls = {
-            {"start/pause", &g_startPauseButton, ID_START_PAUSE, L"Button",
-             Place(10, startPauseBottom - 200, 250, 50),
+            {"start/pause", &g_startPauseButton, ID_START_PAUSE, L"Button", startPause[0],
              e.running ? kPauseCaption : kStartCaption, true},
-            {"reset", &g_resetButton, ID_RESET, L"Button", Place(10, b - 125, 250, 50),
-             kResetCaption, true},
-            {"menu", &g_menuButton, ID_MENU, L"Button", Place(10, b - 50, 250, 50),
-             kMenuCaption, true},
-            {"x1", &g_scale1Button, ID_SCALE_1, L"Button", Place(270, b - 200, 250, 50),
-             kScale1Caption, true},
-            {"x5", &g_scale5Button, ID_SCALE_5, L"Button", Place(270, b - 125, 250, 50),
-             kScale5Caption, true},
-            {"x10", &g_scale10Button, ID_SCALE_10, L"Button", Place(270, b - 50, 250, 50),
-             kScale10Caption, true},
+            {"reset", &g_resetButton, ID_RESET, L"Button", panel[1], kResetCaption, true},
+            {"menu", &g_menuButton, ID_MENU, L"Button", panel[2], kMenuCaption, true},
+            {"x1", &g_scale1Button, ID_SCALE_1, L"Button", panel[3], kScale1Caption, true},
+            {"x5", &g_scale5Button, ID_SCALE_5, L"Button", panel[4], kScale5Caption, true},
+            {"x10", &g_scale10Button, ID_SCALE_10, L"Button", panel[5], kScale10Caption, true},
             {"V slider", &g_viscositySlider, ID_SLIDER, L"msctls_trackbar32",
              Place(10, b - 400, 250, 50), L"", false},
             {"b slider", &g_nonlinearitySlider, ID_SLIDER, L"msctls_trackbar32",

@@ -42,8 +42,8 @@ bench: configure-windows
 	$(CMAKE_BUILD) bench -j$(JOBS)
 	$(CMAKE_BUILD) windows -j$(JOBS) --target paint_bench_en app_bench_en
 	build/bench/tests/bench/model_bench
-	scripts/wine-run.sh build/windows/paint_bench_en.exe
-	scripts/wine-run.sh build/windows/app_bench_en.exe
+	scripts/wine-run.sh build/windows/paint_bench_en.exe && scripts/wine-run.sh build/windows/app_bench_en.exe; \
+	  status=$$?; scripts/wine-stop.sh; exit $$status
 
 # The time and size of the whole run as one GIF (scripts/bench-gif.sh; a few minutes).
 bench-gif: configure-windows

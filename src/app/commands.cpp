@@ -143,11 +143,15 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
     return 0;
 }
 
-LRESULT OnSliderScroll(HWND window, LPARAM lParam) {
-    // In the projector mode the plot never shows other values than the
-    // labels: a move takes effect at once, as Reset would.
-    if (ReadSliderMove(lParam) && g_projector && g_screen == ScreenFormation) {
+void ApplySlidersInProjectorMode(HWND window) {
+    if (g_projector && g_screen == ScreenFormation &&
+        (g_solvedNonlinearity != g_nonlinearity || g_solvedViscosity != g_viscosity)) {
         ResetFormation(window);
     }
+}
+
+LRESULT OnSliderScroll(HWND window, LPARAM lParam) {
+    ReadSliderMove(lParam);
+    ApplySlidersInProjectorMode(window);
     return 0;
 }

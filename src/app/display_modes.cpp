@@ -1,6 +1,7 @@
 #include "display_modes.h"
 
 #include "app.h"
+#include "commands.h"
 
 #include <cwctype>
 #include <string>
@@ -21,7 +22,8 @@ BOOL CALLBACK HideControl(HWND child, LPARAM owner) {
 }
 
 // The words of a command line, the program's own name (perhaps quoted)
-// first, as the platform splits them for plain arguments.
+// first, as the platform splits them for plain arguments. Split here, not
+// by CommandLineToArgvW, so that the programs need no SHELL32.
 std::vector<std::wstring> SplitWords(const wchar_t* line) {
     std::vector<std::wstring> words;
     std::wstring word;
@@ -52,10 +54,7 @@ bool ReadProjectorOption(const wchar_t* commandLine) {
 
 void ToggleProjector(HWND window) {
     g_projector = !g_projector;
-    if (g_projector && g_screen == ScreenFormation &&
-        (g_solvedNonlinearity != g_nonlinearity || g_solvedViscosity != g_viscosity)) {
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_RESET, BN_CLICKED), 0);
-    }
+    ApplySlidersInProjectorMode(window);
     g_paintWithoutPauses = true;
     InvalidateRect(window, nullptr, TRUE);
 }

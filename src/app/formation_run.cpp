@@ -40,12 +40,9 @@ void ToggleRun(HWND window) {
 
 LRESULT OnRunTick(HWND window, WPARAM timer) {
     // KillTimer leaves a tick already queued where it is: that one must not
-    // move a frame that is no longer shown, nor repaint another screen.
-    if (timer != ANIMATION_TIMER_ID || !g_running || g_screen != ScreenFormation) {
-        return 0;
-    }
-    // A blank screen holds the run where it is.
-    if (g_blank) {
+    // move a frame that is no longer shown, nor repaint another screen. A
+    // blank screen holds the run where it is.
+    if (timer != ANIMATION_TIMER_ID || !g_running || g_screen != ScreenFormation || g_blank) {
         return 0;
     }
     // The term fields end at column 1999: the last frame is 1996.

@@ -65,28 +65,23 @@ static int ReadPosition(HWND slider) {
     return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
 }
 
-bool ReadSliderMove(LPARAM lParam) {
+void ReadSliderMove(LPARAM lParam) {
     HWND source = reinterpret_cast<HWND>(lParam);
     // A scroll message without a control (a window scroll bar) is not ours.
     if (source == nullptr) {
-        return false;
+        return;
     }
     if (source == g_viscositySlider) {
         const int position = ReadPosition(source);
         if (position >= 0 && position < kViscosityPositions) {
-            const double old = g_viscosity;
             g_viscosity = kViscosityTable[position];
             SetWindowTextW(g_viscosityLabel, FormatViscosityLabel(g_viscosity).c_str());
-            return g_viscosity != old;
         }
     } else if (source == g_nonlinearitySlider) {
         const int position = ReadPosition(source);
         if (position >= 0 && position < kNonlinearityPositions) {
-            const double old = g_nonlinearity;
             g_nonlinearity = kNonlinearityTable[position];
             SetWindowTextW(g_nonlinearityLabel, FormatNonlinearityLabel(g_nonlinearity).c_str());
-            return g_nonlinearity != old;
         }
     }
-    return false;
 }

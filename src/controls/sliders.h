@@ -19,6 +19,5 @@ void CreateSliders(HWND window);
 void DestroySliders();
 
 // WM_HSCROLL: `lParam` is the trackbar that moved. Stores the table value
-// of its position and rewrites its label; returns whether V or b changed.
-// Nothing is recomputed here.
-bool ReadSliderMove(LPARAM lParam);
+// of its position and rewrites its label; nothing is recomputed here.
+void ReadSliderMove(LPARAM lParam);

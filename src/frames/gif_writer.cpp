@@ -3,6 +3,7 @@
 #include "gif_blocks.h"
 #include "gif_palette.h"
 #include "imaging.h"
+#include "plot_pens.h"
 #include "run_caption_painting.h"
 
 #include <algorithm>
@@ -13,14 +14,18 @@ namespace {
 // One entry stays free for the see-through pixels of the later frames.
 constexpr int kPaletteColours = 255;
 constexpr int kFrameDelay = 10;  // hundredths of a second: the program's 100 ms
-// The painters' pens (0xRRGGBB): formation's black, red and blue, and
-// propagation's black. The curves keep their exact colours, and so do the
-// caption's text and bar, which the first frame, the palette's source,
-// shows only in part.
-const std::vector<uint32_t> kExactColours = {
-    0x040000, 0xFF0000, 0x0000FF, 0x000000,
-    (uint32_t{GetRValue(kRunCaptionColour)} << 16) | (uint32_t{GetGValue(kRunCaptionColour)} << 8) |
-        GetBValue(kRunCaptionColour)};
+
+// 0xRRGGBB, the palette's order of a colour.
+constexpr uint32_t ToRgb(COLORREF colour) {
+    return (uint32_t{GetRValue(colour)} << 16) | (uint32_t{GetGValue(colour)} << 8) |
+           GetBValue(colour);
+}
+
+// The curves keep their exact colours, and so do the caption's text and
+// bar, which the first frame, the palette's source, shows only in part.
+const std::vector<uint32_t> kExactColours = {ToRgb(kPlotBlack), ToRgb(kPlotRed),
+                                             ToRgb(kPlotBlue), ToRgb(kPropagationBlack),
+                                             ToRgb(kRunCaptionColour)};
 
 IStream* g_gifStream = nullptr;
 IWICBitmapEncoder* g_gifEncoder = nullptr;
@@ -97,11 +102,7 @@ HRESULT EncodeImage(const uint8_t* entries, int width, int height, const wchar_t
     if (SUCCEEDED(result)) result = frame->SetSize(width, height);
     if (SUCCEEDED(result)) {
         step = L"setting the GIF pixel format";
-        WICPixelFormatGUID format = GUID_WICPixelFormat8bppIndexed;
-        result = frame->SetPixelFormat(&format);
-        if (SUCCEEDED(result) && !IsEqualGUID(format, GUID_WICPixelFormat8bppIndexed)) {
-            result = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
-        }
+        result = SetExactPixelFormat(frame, GUID_WICPixelFormat8bppIndexed);
     }
     if (SUCCEEDED(result)) result = frame->SetPalette(g_gifPalette);
     if (SUCCEEDED(result)) {

@@ -51,3 +51,12 @@ HRESULT CopyStreamBytes(IStream* stream, std::vector<BYTE>& bytes) {
     GlobalUnlock(memory);
     return S_OK;
 }
+
+HRESULT SetExactPixelFormat(IWICBitmapFrameEncode* frame, const WICPixelFormatGUID& wanted) {
+    WICPixelFormatGUID format = wanted;
+    const HRESULT result = frame->SetPixelFormat(&format);
+    if (SUCCEEDED(result) && !IsEqualGUID(format, wanted)) {
+        return WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
+    }
+    return result;
+}

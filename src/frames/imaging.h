@@ -28,6 +28,11 @@ void ReleaseInterface(Interface*& object) {
     }
 }
 
+// Sets the pixel format of an encoder's frame. The encoder may offer
+// another one, but the rows come in this one only: that is
+// WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT.
+HRESULT SetExactPixelFormat(IWICBitmapFrameEncode* frame, const WICPixelFormatGUID& wanted);
+
 // A memory stream (CreateStreamOnHGlobal) holding what an encoder wrote.
 IStream* CreateMemoryStream(std::wstring& failure);
 

@@ -27,12 +27,7 @@ HRESULT EncodeIntoStream(IStream* stream, const BYTE* pixels, int width, int hei
     }
     if (SUCCEEDED(result)) {
         step = L"setting the PNG pixel format";
-        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-        result = frame->SetPixelFormat(&format);
-        // The encoder may offer another format; the rows are BGR only.
-        if (SUCCEEDED(result) && !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
-            result = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
-        }
+        result = SetExactPixelFormat(frame, GUID_WICPixelFormat24bppBGR);
     }
     if (SUCCEEDED(result)) {
         step = L"encoding the pixels";

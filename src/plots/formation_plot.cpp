@@ -18,10 +18,6 @@ constexpr int kDiffusionPoints = 450;
 constexpr int kMainCurvePoints = 480;
 constexpr int kSpeedTailPoints = 30;
 constexpr int kProfileTailPoints = 10;
-// The black of the plot's lines carries red 4 on purpose.
-constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
-constexpr COLORREF kPlotRed = RGB(255, 0, 0);
-constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
 constexpr int kCoordinateLimit = 1 << 27;
 
 // The size painted on, and which column at which magnification.

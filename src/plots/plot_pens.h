@@ -7,6 +7,13 @@
 
 #include "screen_view.h"
 
+// The plots' colours. The black of the formation plot carries red 4 on
+// purpose; the propagation plot draws in plain black.
+constexpr COLORREF kPlotBlack = RGB(4, 0, 0);
+constexpr COLORREF kPlotRed = RGB(255, 0, 0);
+constexpr COLORREF kPlotBlue = RGB(0, 0, 255);
+constexpr COLORREF kPropagationBlack = RGB(0, 0, 0);
+
 // Projector mode over a client area `height` pixels high: curves
 // max(3, round(height / 256)) pixels wide, the other lines about half that
 // and at least 2.

@@ -6,7 +6,6 @@
 #include "wave_model.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -24,7 +23,6 @@ constexpr double kPlotWidth = 16.0;
 constexpr double kStagePauseMs = 100.0;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
-constexpr COLORREF kLineColour = RGB(0, 0, 0);
 
 // The header picture at its natural size in a block of 625 x 130 pixels.
 void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
@@ -42,25 +40,7 @@ void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
     DeleteObject(header);
 }
 
-double ReadPerformanceMilliseconds() {
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now = {};
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 }  // namespace
-
-const StageClock kSystemStageClock = {ReadPerformanceMilliseconds, Sleep};
-
-void WaitUntil(const StageClock& clock, double deadline) {
-    // Sleep rounds up to the system's clock tick (15.6 ms by default):
-    // deadlines, not fixed sleeps, keep those roundings from adding up.
-    for (double now = clock.readMilliseconds(); now < deadline; now = clock.readMilliseconds()) {
-        clock.sleepMilliseconds(static_cast<DWORD>(std::ceil(deadline - now)));
-    }
-}
 
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     const double start = view.stageClock != nullptr ? view.stageClock->readMilliseconds() : 0.0;
@@ -73,7 +53,7 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     // The context's own pen, or the projector mode's strong black lines.
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
     if (view.lineWidth > 0) {
-        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.lineWidth, kLineColour));
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.lineWidth, kPropagationBlack));
     }
     for (int m = 2; m <= 5; ++m) {
         const int y = (m * height) / 7;
@@ -82,7 +62,7 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     }
 
     if (view.curveWidth > 0) {
-        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.curveWidth, kLineColour));
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.curveWidth, kPropagationBlack));
     }
     int stage = 0;
     for (int baseline = 0; baseline < 4; ++baseline) {

@@ -18,6 +18,10 @@ need() {  # "DEBIAN_PACKAGE..." DESCRIPTION TEST...
 }
 has() { command -v "$1"; }
 has_font() { has fc-list && fc-list -q "$1"; }
+# ImageMagick is known by what it says of itself: another program called
+# convert (Windows' own seen from WSL, a stand-in) would fail the build later
+# with a confusing error.
+has_imagemagick() { convert -version 2>/dev/null | grep -q ImageMagick; }
 has_wine() { [ -n "${KESTRUM_WINE:-}" ] || has wine64 || [ -x /usr/lib/wine/wine64 ] || has wine; }
 
 need cmake cmake has cmake
@@ -40,7 +44,7 @@ need procps pgrep has pgrep
 need xvfb Xvfb has Xvfb
 need xdotool xdotool has xdotool
 need x11-utils xdpyinfo has xdpyinfo
-need imagemagick "ImageMagick (convert, import)" has convert
+need imagemagick "ImageMagick (convert, import)" has_imagemagick
 need librsvg2-bin rsvg-convert has rsvg-convert
 need fontconfig fc-list has fc-list
 need fonts-liberation "the font Liberation Mono" has_font "Liberation Mono"

@@ -15,6 +15,8 @@ set(KESTRUM_SHELL_SOURCES
   src/app/screens.cpp
   src/app/commands.cpp
   src/app/formation_run.cpp
+  src/app/navigation.cpp
+  src/app/propagation_drawing.cpp
   src/app/display_modes.cpp
   src/app/button_layout.cpp
   src/app/button_panels.cpp

@@ -28,7 +28,3 @@ constexpr const wchar_t* kStartFailedText =
 // The title column stands left of centre by a ninth of the width, clear of
 // the English title artwork.
 constexpr int kTitleColumnDivisor = 9;
-// The timer tick invalidates with the erase flag (the erase draws nothing).
-constexpr bool kTickErases = true;
-// The Authors command stops the animation timer (it never runs there).
-constexpr bool kAuthorsStopsTimer = true;

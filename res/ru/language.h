@@ -27,7 +27,3 @@ constexpr const wchar_t* kStartFailedText =
 
 // The longer Russian captions need the title column further left.
 constexpr int kTitleColumnDivisor = 7;
-// The timer tick invalidates without the erase flag (the erase draws nothing).
-constexpr bool kTickErases = false;
-// The Authors command leaves the timer alone (it never runs there).
-constexpr bool kAuthorsStopsTimer = false;

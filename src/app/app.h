@@ -21,10 +21,20 @@ constexpr int ID_SCALE_1 = 1011;
 constexpr int ID_SCALE_5 = 1012;
 constexpr int ID_SCALE_10 = 1013;
 
-// The one window timer of the formation animation; each tick shows the
-// frame kFrameAdvance further on.
-constexpr UINT_PTR ANIMATION_TIMER_ID = 0;
+// The window timers: the formation animation's, whose ticks show the
+// frame kFrameAdvance further on, and Wave propagation's, whose ticks add
+// a stage.
+constexpr UINT_PTR kAnimationTimerId = 0;
 constexpr UINT kAnimationPeriodMs = 100;
+constexpr UINT_PTR kStageTimerId = 1;
+
+// The name of the main window's class, and the window's own.
+constexpr const wchar_t* kMainWindowClass = L"Ondrel";
+
+// Every window timer starts and stops through these, so that tests can
+// follow the timers without a tick ever arriving on its own.
+extern UINT_PTR (*g_setTimer)(HWND window, UINT_PTR id, UINT periodMs);
+extern void (*g_killTimer)(HWND window, UINT_PTR id);
 
 // The exit code of a program ended by a failure it was told of.
 constexpr int kExitFailed = 1;
@@ -39,6 +49,8 @@ extern unsigned g_screenChanges;
 extern int g_scale;
 extern int g_frame;
 extern bool g_running;
+// How many of the Wave propagation stages are drawn so far.
+extern int g_stages;
 
 // The projector mode: strong lines, and the run's caption on Wave
 // formation; slider moves take effect at once. Off at start unless the
@@ -47,9 +59,6 @@ extern bool g_projector;
 // A blank screen (black or white, no controls) covers the current one.
 extern bool g_blank;
 extern COLORREF g_blankColour;
-// The next paint of Wave propagation shows the finished plot at once: the
-// screen comes back as it was, after a blank screen or a change of mode.
-extern bool g_paintWithoutPauses;
 
 // Title panel.
 extern HWND g_theoryButton;

@@ -1,9 +1,8 @@
 #include "commands.h"
 
 #include "app.h"
-#include "button_panels.h"
 #include "formation_run.h"
-#include "language.h"
+#include "navigation.h"
 
 namespace {
 
@@ -31,77 +30,17 @@ constexpr CommandScreens kCommandScreens[] = {
     {ID_SCALE_10, On(ScreenFormation)},
 };
 
-void InvalidateWindow(HWND window) {
-    InvalidateRect(window, nullptr, TRUE);
-}
-
 void ResetFormation(HWND window) {
     SolveBurgers(g_nonlinearity, g_viscosity);
     g_frame = 0;
-    HaltRun(window);
     RebuildTermFields();
     StopRun(window);
-    InvalidateWindow(window);
-}
-
-void ShowAuthors(HWND window) {
-    g_screen = ScreenAuthors;
-    InvalidateWindow(window);
-    if (kAuthorsStopsTimer) {
-        HaltRun(window);
-    }
-    CreateLoneMenuButton(window, MenuButtonLeft);
-    SendControlFont(g_menuButton);
-    DestroySliders();
-    DestroyTitlePanel();
-}
-
-void ShowPropagation(HWND window) {
-    SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
-    DestroyTitlePanel();
-    CreateLoneMenuButton(window, MenuButtonPropagation);
-    InvalidateWindow(window);
-    g_screen = ScreenPropagation;
-    HaltRun(window);
-    SendControlFont(g_menuButton);
-    DestroySliders();
-}
-
-void ShowFormation(HWND window) {
-    DestroySliders();
-    CreateSliders(window);
-    g_screen = ScreenFormation;
-    DestroyTitlePanel();
-    // The profile comes from the same parameters as its two terms, the
-    // ones the slider labels show.
-    SolveBurgers(g_nonlinearity, g_viscosity);
-    RebuildTermFields();
-    CreateFormationButtons(window);
-    HaltRun(window);
-    InvalidateWindow(window);
-}
-
-void ShowTitle(HWND window) {
-    InvalidateWindow(window);
-    HaltRun(window);
-    g_screen = ScreenTitle;
-    DestroySliders();
-    DestroyFormationPanel();
-    CreateMenuButtons(window);
-}
-
-void ShowTheory(HWND window) {
-    InvalidateWindow(window);
-    HaltRun(window);
-    g_screen = ScreenTheory;
-    DestroyTitlePanel();
-    CreateLoneMenuButton(window, MenuButtonLeft);
-    SendControlFont(g_menuButton);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void SetScale(HWND window, int scale) {
     g_scale = scale;
-    InvalidateWindow(window);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 bool IsCommandOnScreen(int id, int screen) {
@@ -125,12 +64,12 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
     switch (id) {
     case ID_START_PAUSE: ToggleRun(window); break;
     case ID_RESET: ResetFormation(window); break;
-    case ID_AUTHORS: ShowAuthors(window); break;
-    case ID_PROPAGATION: ShowPropagation(window); break;
-    case ID_FORMATION: ShowFormation(window); break;
-    case ID_MENU: ShowTitle(window); break;
+    case ID_AUTHORS: ChangeScreen(window, ScreenAuthors); break;
+    case ID_PROPAGATION: ChangeScreen(window, ScreenPropagation); break;
+    case ID_FORMATION: ChangeScreen(window, ScreenFormation); break;
+    case ID_MENU: ChangeScreen(window, ScreenTitle); break;
     case ID_EXIT: SendMessageW(window, WM_CLOSE, 0, 0); break;
-    case ID_THEORY: ShowTheory(window); break;
+    case ID_THEORY: ChangeScreen(window, ScreenTheory); break;
     case ID_SCALE_1: SetScale(window, 1); break;
     case ID_SCALE_5: SetScale(window, 5); break;
     case ID_SCALE_10: SetScale(window, 10); break;
@@ -151,7 +90,7 @@ void ApplySlidersInProjectorMode(HWND window) {
 }
 
 LRESULT OnSliderScroll(HWND window, LPARAM lParam) {
-    ReadSliderMove(lParam);
+    StoreSliderMove(lParam);
     ApplySlidersInProjectorMode(window);
     return 0;
 }

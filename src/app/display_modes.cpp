@@ -55,7 +55,6 @@ bool ReadProjectorOption(const wchar_t* commandLine) {
 void ToggleProjector(HWND window) {
     g_projector = !g_projector;
     ApplySlidersInProjectorMode(window);
-    g_paintWithoutPauses = true;
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -78,6 +77,5 @@ void RestoreScreen(HWND window) {
         SetFocus(s_focusBeforeBlank);
     }
     s_focusBeforeBlank = nullptr;
-    g_paintWithoutPauses = true;
     InvalidateRect(window, nullptr, TRUE);
 }

@@ -14,7 +14,7 @@ bool ReadProjectorOption(const wchar_t* commandLine);
 void ToggleProjector(HWND window);
 
 // Covers the window with `colour` and hides every control; the running
-// animation holds.
+// animation and the propagation drawing hold.
 void BlankScreen(HWND window, COLORREF colour);
 
 // Brings back the screen that the blank covered, controls and keyboard

@@ -9,14 +9,12 @@ static void ShowStartPauseCaption(HWND window, const wchar_t* caption) {
     SendControlFont(g_startPauseButton);
 }
 
-void HaltRun(HWND window) {
-    KillTimer(window, ANIMATION_TIMER_ID);
-    g_running = false;
-}
-
 void StopRun(HWND window) {
-    ShowStartPauseCaption(window, kStartCaption);
-    HaltRun(window);
+    g_killTimer(window, kAnimationTimerId);
+    g_running = false;
+    if (g_startPauseButton != nullptr) {
+        ShowStartPauseCaption(window, kStartCaption);
+    }
 }
 
 static void StartRun(HWND window) {
@@ -26,7 +24,7 @@ static void StartRun(HWND window) {
         InvalidateRect(window, nullptr, TRUE);
     }
     ShowStartPauseCaption(window, kPauseCaption);
-    SetTimer(window, ANIMATION_TIMER_ID, kAnimationPeriodMs, nullptr);
+    g_setTimer(window, kAnimationTimerId, kAnimationPeriodMs);
     g_running = true;
 }
 
@@ -38,18 +36,19 @@ void ToggleRun(HWND window) {
     }
 }
 
-LRESULT OnRunTick(HWND window, WPARAM timer) {
+LRESULT OnRunTick(HWND window) {
     // KillTimer leaves a tick already queued where it is: that one must not
     // move a frame that is no longer shown, nor repaint another screen. A
     // blank screen holds the run where it is.
-    if (timer != ANIMATION_TIMER_ID || !g_running || g_screen != ScreenFormation || g_blank) {
+    if (!g_running || g_screen != ScreenFormation || g_blank) {
         return 0;
     }
     // The term fields end at column 1999: the last frame is 1996.
     if (g_frame < kLastFrame) {
         g_frame += kFrameAdvance;
     }
-    InvalidateRect(window, nullptr, kTickErases ? TRUE : FALSE);
+    // Every frame paints the whole plot: no erase needed.
+    InvalidateRect(window, nullptr, FALSE);
     // The run is over, not paused: the button offers to start it again.
     if (g_frame >= kLastFrame) {
         StopRun(window);

@@ -9,15 +9,12 @@
 // over plays again from frame 0) or stops a running one.
 void ToggleRun(HWND window);
 
-// The run stops: "Start" on its button, the timer off, g_running false.
+// The run stops: the timer off, g_running false, and "Start" on its
+// button when the screen has one.
 void StopRun(HWND window);
 
-// The timer off and g_running false, the buttons left alone: for a
-// command that leaves or rebuilds the formation screen.
-void HaltRun(HWND window);
-
-// WM_TIMER: the animation's timer shows the next frame while a run goes on
-// on the formation screen; any other tick, or one queued before the timer
-// was killed, changes nothing; under a blank screen the run holds. The
-// tick that shows the last frame stops the run.
-LRESULT OnRunTick(HWND window, WPARAM timer);
+// The animation's timer: shows the next frame while a run goes on on the
+// formation screen; a tick queued before the timer was killed changes
+// nothing; under a blank screen the run holds. The tick that shows the
+// last frame stops the run.
+LRESULT OnRunTick(HWND window);

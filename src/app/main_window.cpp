@@ -1,10 +1,12 @@
 #include "main_window.h"
 
 #include "app.h"
-#include "button_panels.h"
 #include "commands.h"
 #include "formation_run.h"
+#include "navigation.h"
+#include "propagation_drawing.h"
 #include "screens.h"
+#include "start_up.h"
 
 #include <new>
 
@@ -13,8 +15,7 @@ static LRESULT OnCreate(HWND window) {
     SetWindowLongW(window, GWL_STYLE, WS_CLIPCHILDREN);
     SetWindowLongW(window, GWL_EXSTYLE, WS_EX_TOPMOST);
     ShowWindow(window, SW_SHOWMAXIMIZED);
-    InvalidateRect(window, nullptr, TRUE);
-    CreateMenuButtons(window);
+    EnterScreen(window, ScreenTitle);
     return 0;
 }
 
@@ -30,7 +31,8 @@ static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND: return 1;  // every screen's paint covers what it needs
     case WM_PAINT: return OnPaint(window);
     case WM_COMMAND: return OnCommand(window, wParam);
-    case WM_TIMER: return OnRunTick(window, wParam);
+    case WM_TIMER: return wParam == kStageTimerId ? OnStageTick(window)
+                          : wParam == kAnimationTimerId ? OnRunTick(window) : 0;
     case WM_HSCROLL: return OnSliderScroll(window, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,36 +1,7 @@
-// Start-up and the main window.
+// The main window's procedure: each message to the handler of its
+// subsystem.
 #pragma once
 
 #include <windows.h>
-
-// Registers the window class "Ondrel" with the program's icon; returns 0
-// on failure.
-ATOM RegisterMainWindowClass(HINSTANCE instance);
-
-// The window's size for a desktop rectangle: both halves truncate, so an
-// odd desktop width or height gives a window one pixel smaller.
-SIZE ComputeMainWindowSize(const RECT& desktop);
-
-// Creates the main window at the top-left corner with the given size;
-// WM_CREATE turns it into the borderless maximised title screen.
-HWND CreateMainWindow(HINSTANCE instance, SIZE size);
-
-// Runs until the quit message and returns its wParam, or kExitFailed when
-// the message queue cannot be read. The program's keys and clicks go
-// through PreTranslateProgramMessage first.
-int RunMessageLoop(HWND window);
-
-// The whole program: control classes, window class, first solve, window
-// and message loop. Returns the exit code: the quit message's, or
-// kExitFailed when a class or the window cannot be made or memory runs out.
-int RunProgram(HINSTANCE instance, int showMode);
-
-// Tells the user, with one message box in the build's language, that
-// memory ran out; later calls show nothing. Returns kExitFailed.
-int ReportOutOfMemory(HWND owner);
-
-// Tells the user, with a message box in the build's language, that the
-// program cannot open its window. Returns kExitFailed.
-int ReportStartFailure();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,6 @@
 #include "app.h"
 #include "language.h"
 #include "plot_pens.h"
-#include "plots.h"
 
 ScreenView ReadScreenView(SIZE size) {
     ScreenView view;
@@ -11,7 +10,7 @@ ScreenView ReadScreenView(SIZE size) {
     view.frame = g_frame;
     view.scale = g_scale;
     view.scaleFrame = true;
-    view.stageClock = g_paintWithoutPauses ? nullptr : &kSystemStageClock;
+    view.stages = g_stages;
     view.language = KESTRUM_LANGUAGE_NAME;
     if (g_projector) {
         SetProjectorWidths(view, size.cy);
@@ -47,13 +46,7 @@ void PaintCurrentScreen(HDC dc, HWND window) {
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    // The propagation paint holds the thread for 4.5 s: its Menu button is
-    // painted first, not after the plot.
-    if (g_screen == ScreenPropagation && g_menuButton != nullptr && !g_blank) {
-        UpdateWindow(g_menuButton);
-    }
     PaintCurrentScreen(dc, window);
-    g_paintWithoutPauses = false;
     EndPaint(window, &paint);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include "screen_table.h"
 
 // What the painters are to show now on a screen of `size`: the program's
-// pictures, the frame, the magnification, the clock that paces the
-// propagation stages, and the projector mode's widths and caption.
+// pictures, the frame, the magnification, the propagation stages drawn so
+// far, and the projector mode's widths and caption.
 ScreenView ReadScreenView(SIZE size);
 
 // Paints the current screen on a context as the window shows it: pictures

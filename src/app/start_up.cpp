@@ -1,3 +1,5 @@
+#include "start_up.h"
+
 #include "main_window.h"
 
 #include "app.h"
@@ -25,7 +27,7 @@ ATOM RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszMenuName = nullptr;
-    windowClass.lpszClassName = L"Ondrel";
+    windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassExW(&windowClass);
 }
 
@@ -34,8 +36,8 @@ SIZE ComputeMainWindowSize(const RECT& desktop) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, SIZE size) {
-    return CreateWindowExW(0, L"Ondrel", L"Ondrel", WS_OVERLAPPEDWINDOW, 0, 0, size.cx, size.cy,
-                           nullptr, g_menuBar, instance, nullptr);
+    return CreateWindowExW(0, kMainWindowClass, kMainWindowClass, WS_OVERLAPPEDWINDOW, 0, 0, size.cx,
+                           size.cy, nullptr, g_menuBar, instance, nullptr);
 }
 
 int RunMessageLoop(HWND window) {

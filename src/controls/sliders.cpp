@@ -65,7 +65,7 @@ static int ReadPosition(HWND slider) {
     return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
 }
 
-void ReadSliderMove(LPARAM lParam) {
+void StoreSliderMove(LPARAM lParam) {
     HWND source = reinterpret_cast<HWND>(lParam);
     // A scroll message without a control (a window scroll bar) is not ours.
     if (source == nullptr) {

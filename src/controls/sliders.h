@@ -20,4 +20,4 @@ void DestroySliders();
 
 // WM_HSCROLL: `lParam` is the trackbar that moved. Stores the table value
 // of its position and rewrites its label; nothing is recomputed here.
-void ReadSliderMove(LPARAM lParam);
+void StoreSliderMove(LPARAM lParam);

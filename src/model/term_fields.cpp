@@ -20,9 +20,8 @@ static Grid AllocateTermField() {
     return field;
 }
 
-Grid ComputeDiffusionTerm(double length) {
+static void FillDiffusionTerm(Grid field, double length) {
     const double viscosity = g_viscosity;
-    Grid field = AllocateTermField();
     const double spacing = length / kProfileSamples;
     const double spacingSquared = spacing * spacing;
     for (int column = 0; column < kEvolutionSteps; ++column) {
@@ -40,12 +39,10 @@ Grid ComputeDiffusionTerm(double length) {
                           viscosity / spacingSquared;
         }
     }
-    return field;
 }
 
-Grid ComputeNonlinearTerm() {
+static void FillNonlinearTerm(Grid field) {
     const double nonlinearity = g_nonlinearity;
-    Grid field = AllocateTermField();
     for (int row = 0; row < kProfileSamples; ++row) {
         const double* in = g_field[row];
         double* out = field[row];
@@ -53,6 +50,17 @@ Grid ComputeNonlinearTerm() {
             out[column] = nonlinearity * in[column];
         }
     }
+}
+
+Grid ComputeDiffusionTerm(double length) {
+    Grid field = AllocateTermField();
+    FillDiffusionTerm(field, length);
+    return field;
+}
+
+Grid ComputeNonlinearTerm() {
+    Grid field = AllocateTermField();
+    FillNonlinearTerm(field);
     return field;
 }
 
@@ -74,10 +82,17 @@ static void ReleaseTermField(Grid& field) {
 }
 
 void RebuildTermFields() {
-    // Each new field takes the place of the old one as soon as it is freed:
-    // the heap hands the same, already mapped memory back.
-    ReleaseTermField(g_diffusionTerm);
-    g_diffusionTerm = ComputeDiffusionTerm(kDiffusionSpan);
-    ReleaseTermField(g_nonlinearTerm);
-    g_nonlinearTerm = ComputeNonlinearTerm();
+    // The fields keep their memory from one build to the next: 22 MB given
+    // back and taken again from the system at every build cost several
+    // times the computation where page faults are slow.
+    try {
+        if (g_diffusionTerm == nullptr) g_diffusionTerm = AllocateTermField();
+        if (g_nonlinearTerm == nullptr) g_nonlinearTerm = AllocateTermField();
+    } catch (const std::bad_alloc&) {
+        ReleaseTermField(g_diffusionTerm);
+        ReleaseTermField(g_nonlinearTerm);
+        throw;
+    }
+    FillDiffusionTerm(g_diffusionTerm, kDiffusionSpan);
+    FillNonlinearTerm(g_nonlinearTerm);
 }

@@ -73,10 +73,8 @@ Grid ComputeNonlinearTerm();
 // Releases a field returned by one of the two builders; null is allowed.
 void FreeTermField(Grid field);
 
-// Replaces g_diffusionTerm and g_nonlinearTerm with fields built from the
-// current solution, g_viscosity and g_nonlinearity. Each old field is
-// freed just before its replacement is built, so that two pairs never take
-// memory at once, and its global is null meanwhile: a failed allocation
-// (std::bad_alloc) leaves each global null or whole, never pointing at
-// freed rows.
+// Fills g_diffusionTerm and g_nonlinearTerm from the current solution,
+// g_viscosity and g_nonlinearity, in place: the fields are allocated by
+// the first build and kept. A failed allocation (std::bad_alloc) leaves
+// both globals null, never pointing at freed rows, and leaks nothing.
 void RebuildTermFields();

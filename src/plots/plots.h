@@ -17,18 +17,15 @@ constexpr int kPlotPointCount = 703;
 extern POINT* g_plotPoints;
 
 // The "Wave propagation" plot: white, the header picture, four baselines
-// and 45 stages of g_field, then the caption if the view asks for it.
-// With view.stageClock, stage k ends with a pause until 100 ms x k after
-// the paint began, so that the 45 pauses last 4.5 s in all, however
-// coarsely the clock's sleep rounds.
+// and the first view.stages of its stages of g_field (all of them unless
+// the view says otherwise), then the caption if the view asks for it.
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view);
 
-// The program's stage clock: the performance counter and Sleep.
-extern const StageClock kSystemStageClock;
-
-// Sleeps on `clock` until it reads `deadline` or later; returns at once
-// when that time has passed.
-void WaitUntil(const StageClock& clock, double deadline);
+// Where stage `stage` (0 to kPropagationStages - 1) draws on a plot of
+// `size` with curves `curveWidth` wide (0: the plain pen): what must be
+// painted again to add that stage to the ones before it. Empty when the
+// stage draws nothing.
+RECT ComputeStageArea(SIZE size, int stage, int curveWidth);
 
 // One frame of the "Wave formation" plot: the background picture
 // stretched, the axes, and column view.frame of g_field and of both term

@@ -1,26 +1,18 @@
 #include "plots.h"
 
 #include "pictures.h"
+#include "propagation_stages.h"
 #include "plot_pens.h"
 #include "run_caption_painting.h"
 #include "wave_model.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
-// Stage columns of one baseline: first, step and last, all inclusive.
-struct StageSeries {
-    int first;
-    int step;
-    int last;
-};
-
-constexpr StageSeries kStageSeries[4] = {
-    {0, 50, 400}, {450, 50, 850}, {850, 100, 1850}, {1850, 10, 2000}};
 constexpr int kPlottedRows = 445;  // about one period of the initial sine
 constexpr double kPlotWidth = 16.0;
-constexpr double kStagePauseMs = 100.0;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
 
@@ -40,10 +32,60 @@ void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
     DeleteObject(header);
 }
 
+// Walks the curve of the first `count` stages point by point: visit(stage,
+// point, start) with start true for the point a stage begins at, which is
+// where the stage before it on the same baseline ended (a vertical joint
+// follows), or the baseline's left end.
+template <typename Visit>
+void WalkStages(SIZE size, int count, Visit visit) {
+    int stage = 0;
+    for (int baseline = 0; baseline < 4 && stage < count; ++baseline) {
+        const StageSeries& series = kStageSeries[baseline];
+        const int y = ((baseline + 2) * size.cy) / 7;
+        double x = 0.0;
+        POINT last{0, y};
+        for (int column = series.first; column <= series.last && stage < count;
+             column += series.step, ++stage) {
+            visit(stage, last, true);
+            // The last stage names column 2000, one past the solution: its
+            // point lies beyond the right edge, so the last column serves.
+            const int read = std::min(column, kEvolutionSteps - 1);
+            for (int row = 1; row <= kPlottedRows; ++row) {
+                x += g_plotStep;
+                last = POINT{TruncateCoordinate(x * size.cx * 0.0625),
+                             TruncateCoordinate(y - size.cy * g_field[row][read] * 0.0625)};
+                visit(stage, last, false);
+                if (x >= kPlotWidth) {
+                    break;
+                }
+            }
+            // The next stage starts at this abscissa.
+            x -= g_plotStep;
+        }
+    }
+}
+
 }  // namespace
 
+RECT ComputeStageArea(SIZE size, int stage, int curveWidth) {
+    RECT area{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    WalkStages(size, stage + 1, [&](int walked, POINT point, bool) {
+        if (walked != stage) return;
+        area.left = std::min(area.left, point.x);
+        area.top = std::min(area.top, point.y);
+        area.right = std::max(area.right, point.x);
+        area.bottom = std::max(area.bottom, point.y);
+    });
+    if (area.left > area.right) {
+        return RECT{};
+    }
+    // A wide pen reaches half its width beyond the points, a round end as far.
+    const int reach = std::max(curveWidth, 1) + 1;
+    InflateRect(&area, reach, reach);
+    return area;
+}
+
 void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
-    const double start = view.stageClock != nullptr ? view.stageClock->readMilliseconds() : 0.0;
     const int width = size.cx;
     const int height = size.cy;
     const RECT area{0, 0, width, height};
@@ -64,32 +106,13 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     if (view.curveWidth > 0) {
         SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.curveWidth, kPropagationBlack));
     }
-    int stage = 0;
-    for (int baseline = 0; baseline < 4; ++baseline) {
-        const StageSeries& series = kStageSeries[baseline];
-        const int y = ((baseline + 2) * height) / 7;
-        double x = 0.0;
-        MoveToEx(dc, 0, y, nullptr);
-        for (int column = series.first; column <= series.last; column += series.step) {
-            // The last stage names column 2000, one past the solution: its
-            // point lies beyond the right edge, so the last column serves.
-            const int read = std::min(column, kEvolutionSteps - 1);
-            for (int row = 1; row <= kPlottedRows; ++row) {
-                x += g_plotStep;
-                LineTo(dc, TruncateCoordinate(x * width * 0.0625),
-                       TruncateCoordinate(y - height * g_field[row][read] * 0.0625));
-                if (x >= kPlotWidth) {
-                    break;
-                }
-            }
-            ++stage;
-            if (view.stageClock != nullptr) {
-                WaitUntil(*view.stageClock, start + kStagePauseMs * stage);
-            }
-            // The next stage starts at this abscissa: a vertical joint.
-            x -= g_plotStep;
+    WalkStages(size, view.stages, [dc](int, POINT point, bool start) {
+        if (start) {
+            MoveToEx(dc, point.x, point.y, nullptr);
+        } else {
+            LineTo(dc, point.x, point.y);
         }
-    }
+    });
     RestorePen(dc, own);
     if (view.runCaption) {
         DrawPropagationCaption(dc, size, view);

@@ -1,16 +1,11 @@
 // What a painter draws besides the model's fields: which frame, how
-// magnified, with which pictures, pens and caption, and how the
-// propagation stages are paced.
+// magnified, with which pictures, pens and caption, and how many of the
+// propagation stages.
 #pragma once
 
 #include <windows.h>
 
-// A monotonic clock in milliseconds and a sleep, on which the propagation
-// screen paces its pauses.
-struct StageClock {
-    double (*readMilliseconds)();
-    void (*sleepMilliseconds)(DWORD milliseconds);
-};
+#include "propagation_stages.h"
 
 // The view a painter is given.
 struct ScreenView {
@@ -18,7 +13,7 @@ struct ScreenView {
     int frame = 0;               // formation: the column shown, 0 to 1996
     int scale = 1;               // formation: magnification of the viscous term
     bool scaleFrame = true;      // formation: outline the magnification's button
-    const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
+    int stages = kPropagationStages;  // propagation: how many stages are drawn so far
     // Projector mode (SetProjectorWidths): pen widths of the curves and of
     // the other lines; 0 draws with the widths the plots have always used.
     int curveWidth = 0;

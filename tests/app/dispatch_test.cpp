@@ -2,6 +2,7 @@
 // the real main window with the messages that a user's clicks produce.
 #include "app.h"
 #include "commands.h"
+#include "display_modes.h"
 #include "language.h"
 #include "test_windows.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kClientWidth = 1024;
 constexpr int kClientHeight = 768;
-constexpr ULONGLONG kFirstTickTimeoutMs = 2000;
 // Maximum of the last profile for b = 0.12, V = 0.003, to the digits printed.
 constexpr double kPropagationPeak = 0.509919;
 constexpr double kPrintedDigitsTolerance = 5e-7;
@@ -28,12 +28,8 @@ constexpr int kRunTicks = 499;
 
 #ifdef KESTRUM_LANGUAGE_RU
 constexpr int kTitleColumnX = 314;  // (1024 - 1024 / 7 - 250) / 2
-constexpr bool kTickShouldErase = false;
-constexpr bool kAuthorsShouldStopTimer = false;
 #else
 constexpr int kTitleColumnX = 330;  // (1024 - 1024 / 9 - 250) / 2
-constexpr bool kTickShouldErase = true;
-constexpr bool kAuthorsShouldStopTimer = true;
 #endif
 
 struct ExpectedControl {
@@ -62,18 +58,7 @@ LRESULT SendCommand(HWND window, int id) {
 }
 
 void Tick(HWND window) {
-    EXPECT_EQ(SendMessageW(window, WM_TIMER, ANIMATION_TIMER_ID, 0), 0);
-}
-
-// Handles messages, paints included, until the frame counter moves.
-bool PumpUntilFrameMoves() {
-    const int start = g_frame;
-    const ULONGLONG deadline = GetTickCount64() + kFirstTickTimeoutMs;
-    while (g_frame == start && GetTickCount64() < deadline) {
-        PumpMessages();
-        Sleep(5);
-    }
-    return g_frame != start;
+    EXPECT_EQ(SendMessageW(window, WM_TIMER, kAnimationTimerId, 0), 0);
 }
 
 RECT UpdateRect(HWND window) {
@@ -289,7 +274,6 @@ TEST(Screens, CommandsWithoutTheirButtonOnTheScreenDoNothing) {
         PressButton(window, *button);
         expectUnchanged("a screen with a lone Menu button", titleOnly);
         expectUnchanged("a screen with a lone Menu button", formationOnly);
-        ValidateRect(window, nullptr);  // no 4.5 s propagation paint
         PressButton(window, g_menuButton);
     }
     PressButton(window, g_formationButton);
@@ -431,7 +415,7 @@ TEST(Animation, StartShowsPauseAndEachTickAdvancesFourFrames) {
         EXPECT_EQ(g_frame, 4 * tick);
         EXPECT_TRUE(IsWholeClientArea(UpdateRect(window)));
     }
-    ASSERT_TRUE(PumpUntilFrameMoves());
+    Tick(window);
     EXPECT_EQ(g_frame, 16);
     EXPECT_EQ(WindowText(g_startPauseButton), kPauseCaption);
     CloseProgramWindow(window);
@@ -455,7 +439,7 @@ TEST(Animation, PauseShowsStartAndKeepsTheFrame) {
     EXPECT_EQ(g_frame, frame);
 
     PressButton(window, g_startPauseButton);
-    ASSERT_TRUE(PumpUntilFrameMoves());
+    Tick(window);
     EXPECT_EQ(g_frame, frame + 4);
     CloseProgramWindow(window);
 }
@@ -480,7 +464,7 @@ TEST(Animation, AWholeRunEndsWithStartAndStartPlaysItAgain) {
     EXPECT_EQ(g_frame, 0);
     EXPECT_TRUE(IsWholeClientArea(UpdateRect(window)));
     ExpectStartPauseButton(window, kPauseCaption);
-    ASSERT_TRUE(PumpUntilFrameMoves());
+    Tick(window);
     EXPECT_EQ(g_frame, 4);
     CloseProgramWindow(window);
 }
@@ -542,13 +526,13 @@ TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
 
     PressButton(window, g_startPauseButton);
     EXPECT_TRUE(g_running);
-    ASSERT_TRUE(PumpUntilFrameMoves());
+    Tick(window);
     EXPECT_EQ(g_frame, 24);
     CloseProgramWindow(window);
 }
 
 // KillTimer leaves a tick that is already queued: it must neither move the
-// frame nor repaint, least of all the 4.5 s propagation drawing.
+// frame nor repaint another screen.
 TEST(Animation, TicksOfAStoppedRunOrAnotherTimerChangeNothing) {
     HWND window = OpenProgram();
     PressButton(window, g_formationButton);
@@ -561,14 +545,14 @@ TEST(Animation, TicksOfAStoppedRunOrAnotherTimerChangeNothing) {
         EXPECT_EQ(g_frame, 4);
         EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
     };
-    expectStill(ANIMATION_TIMER_ID + 1, "another timer during a run");
+    expectStill(kStageTimerId, "the stage timer during a run");
     PressButton(window, g_startPauseButton);
-    expectStill(ANIMATION_TIMER_ID, "paused");
+    expectStill(kAnimationTimerId, "paused");
     PressButton(window, g_startPauseButton);
     PressButton(window, g_menuButton);
     EXPECT_FALSE(g_running);
     PressButton(window, g_propagationButton);
-    expectStill(ANIMATION_TIMER_ID, "propagation, after a run was left");
+    expectStill(kAnimationTimerId, "propagation, after a run was left");
     PressButton(window, g_menuButton);
     CloseProgramWindow(window);
 }
@@ -609,40 +593,55 @@ TEST(Animation, ScaleCommandsChangeOnlyTheScale) {
     CloseProgramWindow(window);
 }
 
-// --- What differs between the builds ----------------------------------------
+// --- The Wave propagation drawing ------------------------------------------
 
-int s_erasures = 0;
-WNDPROC s_programProc = nullptr;
+void TickStage(HWND window) {
+    EXPECT_EQ(SendMessageW(window, WM_TIMER, kStageTimerId, 0), 0);
+}
 
-LRESULT CALLBACK CountErasures(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) {
-        ++s_erasures;
+// Each stage comes with a tick of the stage timer and repaints only where
+// it draws; a blank screen, the projector mode or a repaint keep the
+// stages drawn so far, and only a new visit starts over.
+TEST(PropagationDrawing, NothingButLeavingTheScreenStartsItOverOrStopsIt) {
+    HWND window = OpenProgram();
+    PressButton(window, g_propagationButton);
+    EXPECT_EQ(g_stages, 0);
+    EXPECT_TRUE(TimerIsRunning(window, kStageTimerId));
+    for (int stage = 1; stage <= 10; ++stage) {
+        ValidateRect(window, nullptr);
+        TickStage(window);
+        EXPECT_EQ(g_stages, stage);
+        const RECT update = UpdateRect(window);
+        EXPECT_FALSE(IsRectEmpty(&update));
+        EXPECT_FALSE(IsWholeClientArea(update));
     }
-    return CallWindowProcW(s_programProc, window, message, wParam, lParam);
-}
-
-TEST(BuildDifferences, TickAsksForTheBackgroundEraseOnlyInTheEnglishBuild) {
-    HWND window = OpenProgram();
-    PressButton(window, g_formationButton);
-    PressButton(window, g_startPauseButton);
-    s_programProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountErasures)));
+    BlankScreen(window, RGB(0, 0, 0));
+    TickStage(window);
+    EXPECT_EQ(g_stages, 10);
+    RestoreScreen(window);
+    ToggleProjector(window);
+    ToggleProjector(window);
     UpdateWindow(window);
-    s_erasures = 0;
-    Tick(window);
-    UpdateWindow(window);
-    EXPECT_EQ(s_erasures, kTickShouldErase ? 1 : 0);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_programProc));
-    CloseProgramWindow(window);
-}
+    EXPECT_EQ(g_stages, 10);
+    EXPECT_TRUE(TimerIsRunning(window, kStageTimerId));
+    for (int stage = 11; stage <= kPropagationStages; ++stage) {
+        TickStage(window);
+    }
+    EXPECT_EQ(g_stages, kPropagationStages);
+    EXPECT_FALSE(TimerIsRunning(window, kStageTimerId));
+    TickStage(window);
+    EXPECT_EQ(g_stages, kPropagationStages);
 
-TEST(BuildDifferences, AuthorsStopsTheTimerOnlyInTheEnglishBuild) {
-    HWND window = OpenProgram();
-    // The timer never runs on the title screen: set it there to see the choice.
-    SetTimer(window, ANIMATION_TIMER_ID, kAnimationPeriodMs, nullptr);
-    PressButton(window, g_authorsButton);
-    EXPECT_EQ(g_screen, ScreenAuthors);
-    EXPECT_EQ(TimerIsRunning(window), !kAuthorsShouldStopTimer);
+    PressButton(window, g_menuButton);
+    PressButton(window, g_propagationButton);
+    TickStage(window);
+    PressButton(window, g_menuButton);
+    EXPECT_FALSE(TimerIsRunning(window, kStageTimerId));
+    EXPECT_EQ(g_stages, 1);
+    TickStage(window);
+    EXPECT_EQ(g_stages, 1);
+    PressButton(window, g_propagationButton);
+    EXPECT_EQ(g_stages, 0);
     CloseProgramWindow(window);
 }
 

@@ -93,7 +93,7 @@ TEST(ProjectorMode, ThePlotAlwaysShowsWhatTheLabelsSay) {
 TEST(BlankScreen, CoversEverythingAndGivesBackWhatItCovered) {
     HWND window = OpenFormation(1024, 768);
     PressButton(window, g_startPauseButton);
-    SendMessageW(window, WM_TIMER, ANIMATION_TIMER_ID, 0);
+    SendMessageW(window, WM_TIMER, kAnimationTimerId, 0);
     const std::vector<ChildWindow> before = ListChildren(window);
     const HWND focus = GetFocus();
     BlankScreen(window, RGB(255, 255, 255));
@@ -106,7 +106,7 @@ TEST(BlankScreen, CoversEverythingAndGivesBackWhatItCovered) {
     EXPECT_EQ(PixelAt(canvas, 0, 0), RGB(255, 255, 255));
     EXPECT_EQ(PixelAt(canvas, 1023, 767), RGB(255, 255, 255));
     // The run holds, and no command acts on controls that do not show.
-    SendMessageW(window, WM_TIMER, ANIMATION_TIMER_ID, 0);
+    SendMessageW(window, WM_TIMER, kAnimationTimerId, 0);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_RESET, BN_CLICKED), 0);
     EXPECT_EQ(g_frame, 4);
     EXPECT_TRUE(g_running);
@@ -119,7 +119,7 @@ TEST(BlankScreen, CoversEverythingAndGivesBackWhatItCovered) {
         EXPECT_TRUE(IsWindowVisible(after[i].handle)) << "control " << after[i].id;
     }
     EXPECT_EQ(GetFocus(), focus);
-    SendMessageW(window, WM_TIMER, ANIMATION_TIMER_ID, 0);
+    SendMessageW(window, WM_TIMER, kAnimationTimerId, 0);
     EXPECT_EQ(g_frame, 8);
     DestroyCanvas(canvas);
     CloseProgramWindow(window);

@@ -4,7 +4,7 @@
 // allocations (grid and term-field rows) can be made to fail on demand.
 #include "app.h"
 #include "language.h"
-#include "main_window.h"
+#include "start_up.h"
 #include "test_windows.h"
 
 #include <malloc.h>

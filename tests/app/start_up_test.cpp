@@ -1,6 +1,6 @@
 // The main window as start-up leaves it, in-process under Wine.
 #include "app.h"
-#include "main_window.h"
+#include "start_up.h"
 #include "resource_ids.h"
 #include "test_windows.h"
 

@@ -2,7 +2,7 @@
 // floor: a bare window of the same size painted once, and writing the same
 // bytes once. Run under Wine: scripts/wine-run.sh <build>/app_bench_en.exe
 #include "app.h"
-#include "main_window.h"
+#include "start_up.h"
 #include "screens.h"
 #include "test_windows.h"
 

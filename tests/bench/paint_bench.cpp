@@ -93,24 +93,19 @@ void DrawBackgroundOnce(const Target& target) {
     PaintPicture(target.canvas.dc, target.size, s_view.pictures, IDB_FORMATION_BACKGROUND);
 }
 
-// The whole propagation drawing as the program paces it, 45 stages with
-// their pauses, against the 4.5 s of its deadlines.
-double TimePacedPropagation() {
-    constexpr int kPacedRuns = 3;
-    Canvas canvas = CreateCanvas(1366, 768, RGB(255, 255, 255));
-    ScreenView view = s_view;
-    view.stageClock = &kSystemStageClock;
-    SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
-    std::vector<double> times;
-    for (int run = 0; run < kPacedRuns; ++run) {
-        const double start = ReadMilliseconds();
-        PaintPropagation(canvas.dc, SIZE{1366, 768}, IDB_PROPAGATION_HEADER, view);
-        GdiFlush();
-        times.push_back(ReadMilliseconds() - start);
-    }
-    DestroyCanvas(canvas);
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2];
+// Wave propagation with every stage drawn: a whole repaint of the screen.
+void PaintPropagationOnce(const Target& target) {
+    PaintPropagation(target.canvas.dc, target.size, IDB_PROPAGATION_HEADER, s_view);
+}
+
+// What one tick of the stage timer repaints: the plot clipped to the area
+// of a stage in mid-drawing.
+void PaintStageOnce(const Target& target) {
+    const RECT area = ComputeStageArea(target.size, kPropagationStages / 2, 0);
+    const int saved = SaveDC(target.canvas.dc);
+    IntersectClipRect(target.canvas.dc, area.left, area.top, area.right, area.bottom);
+    PaintPropagation(target.canvas.dc, target.size, IDB_PROPAGATION_HEADER, s_view);
+    RestoreDC(target.canvas.dc, saved);
 }
 
 }  // namespace
@@ -147,8 +142,20 @@ int main() {
         DestroyCanvas(target.source);
         DestroyCanvas(target.canvas);
     }
-    std::printf("\nWave propagation, 1366x768, the whole paced drawing: %.1f ms "
-                "(deadlines: 4500 ms; median of 3)\n",
-                TimePacedPropagation());
+    std::printf("\nWave propagation (b = 0.12, V = 0.003): a whole repaint with all %d stages,\n"
+                "and what one tick of the stage timer repaints (clipped to one stage's area).\n\n",
+                kPropagationStages);
+    std::printf("%-11s %10s %10s\n", "size", "all", "one stage");
+    SolveBurgers(kPropagationNonlinearity, kPropagationViscosity);
+    for (const Size& size : kSizes) {
+        Target target;
+        target.size = SIZE{size.width, size.height};
+        target.canvas = CreateCanvas(size.width, size.height, RGB(255, 255, 255));
+        char label[16];
+        std::snprintf(label, sizeof label, "%dx%d", size.width, size.height);
+        std::printf("%-11s %10.3f %10.3f\n", label, MeasureMedian(PaintPropagationOnce, target),
+                    MeasureMedian(PaintStageOnce, target));
+        DestroyCanvas(target.canvas);
+    }
     return 0;
 }

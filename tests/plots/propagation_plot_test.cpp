@@ -1,6 +1,6 @@
 // The propagation plot, painted into a readable bitmap: the white fill,
 // the header, the four baselines, how the stages join into one curve per
-// baseline and stop at the right edge, and the 45 pauses.
+// baseline and stop at the right edge, and the stages the timer adds.
 #include "gdi_counter.h"
 #include "paint_support.h"
 #include "plots.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLine = RGB(0, 0, 0);  // the context's default pen
 constexpr COLORREF kUnpainted = RGB(0, 255, 0);
-constexpr int kStages = 45;
+constexpr int kStages = kPropagationStages;
 constexpr int kPlottedRows = 445;
 constexpr int kHeaderLeftOfCentre = 300;
 constexpr int kHeaderTop = 10;
@@ -32,7 +32,6 @@ constexpr int kHeaderHeight = 130;
 constexpr int kRowTolerance = 1;
 // How far beyond the amplitude to look for a curve's extremes.
 constexpr int kRowProbe = 8;
-constexpr double kAllPausesMs = 4500.0;
 
 struct Layout {
     int width;
@@ -46,14 +45,10 @@ constexpr Layout kLayouts[] = {
     {1920, 1080, {308, 462, 617, 771}, {238, 476, 714, 952, 1191, 1429, 1667, 1905}},
 };
 
-// What the pause hook sees: the canvas being painted, the width of the
-// client area on it, and the client area's state after each stage, as a hash.
-const Canvas* s_watched = nullptr;
-int s_clientWidth = 0;
+// The client area's state after each stage, as a hash.
 std::vector<uint64_t> s_stageHashes;
 
 uint64_t HashClientArea(const Canvas& canvas, int width) {
-    GdiFlush();
     uint64_t hash = 1469598103934665603ull;
     for (int y = 0; y < canvas.height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -63,40 +58,41 @@ uint64_t HashClientArea(const Canvas& canvas, int width) {
     return hash;
 }
 
-// A test clock: it moves only when slept on, and each sleep lasts what
-// was asked plus `s_oversleepMs`, as a coarse system tick would make it.
-double s_nowMs = 0.0;
-double s_oversleepMs = 0.0;
-
-double ReadTestClock() {
-    return s_nowMs;
-}
-
-void SleepOnTestClock(DWORD milliseconds) {
-    s_stageHashes.push_back(s_watched != nullptr ? HashClientArea(*s_watched, s_clientWidth) : 0);
-    s_nowMs += milliseconds + s_oversleepMs;
-}
-
-const StageClock kTestClock = {ReadTestClock, SleepOnTestClock};
-
-// The plot over (0, 0)-size of the canvas, paced on the test clock.
-void PaintPlot(const Canvas& canvas, SIZE size, const StageClock* clock = &kTestClock) {
+// The plot over (0, 0)-size of the canvas with its first `stages` stages.
+void PaintPlot(const Canvas& canvas, SIZE size, int stages = kStages) {
     ScreenView view;
     view.pictures = GetModuleHandleW(nullptr);
-    view.stageClock = clock;
+    view.stages = stages;
     PaintPropagation(canvas.dc, size, IDB_PROPAGATION_HEADER, view);
+    GdiFlush();
 }
 
-// Paints the whole animation into a fresh canvas, recording every stage.
-// A canvas wider than the client area shows what is drawn beyond it.
+// Paints the drawing stage by stage, as the stage timer adds them,
+// recording the client area after each; a stage changes no pixel outside
+// the area that its tick repaints. A canvas wider than the client area
+// shows what is drawn beyond it.
 Canvas PaintAnimation(int width, int height, int canvasWidth = 0) {
     Canvas canvas = CreateCanvas(std::max(width, canvasWidth), height, kUnpainted);
-    s_watched = &canvas;
-    s_clientWidth = width;
+    const SIZE size{width, height};
     s_stageHashes.clear();
-    PaintPlot(canvas, SIZE{width, height});
-    s_watched = nullptr;
-    GdiFlush();
+    std::vector<uint32_t> before;
+    for (int stages = 0; stages <= kStages; ++stages) {
+        PaintPlot(canvas, size, stages);
+        std::vector<uint32_t> now(canvas.pixels, canvas.pixels + canvas.width * canvas.height);
+        if (stages > 0) {
+            s_stageHashes.push_back(HashClientArea(canvas, width));
+            const RECT area = ComputeStageArea(size, stages - 1, 0);
+            int outside = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const size_t at = static_cast<size_t>(y) * canvas.width + x;
+                    outside += now[at] != before[at] && !PtInRect(&area, POINT{x, y});
+                }
+            }
+            EXPECT_EQ(outside, 0) << "stage " << stages;
+        }
+        before.swap(now);
+    }
     return canvas;
 }
 
@@ -218,7 +214,7 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
         SCOPED_TRACE(l.width);
         Canvas canvas = PaintAnimation(l.width, l.height, l.width + kOverhang);
 
-        // 45 pauses; stages past the right edge draw nothing visible.
+        // Stages past the right edge draw nothing visible.
         ASSERT_EQ(static_cast<int>(s_stageHashes.size()), kStages);
         for (int pause = 2; pause <= kStages; ++pause) {
             const bool beyondEdge = pause == 28 || pause == 29 || pause >= 39;
@@ -266,24 +262,6 @@ TEST_F(PropagationPlot, StagesJoinIntoOneCurvePerBaselineAndStopAtTheRightEdge) 
     }
 }
 
-TEST_F(PropagationPlot, PausesKeepToDeadlinesHoweverTheSleepRounds) {
-    Canvas canvas = CreateCanvas(320, 240, kUnpainted);
-    // Exact; 9 ms over, as Sleep(100) often lasts 109 ms on the default
-    // 15.6 ms tick; a whole tick over.
-    for (double oversleep : {0.0, 9.0, 15.625}) {
-        s_nowMs = 1000.0;
-        s_oversleepMs = oversleep;
-        s_stageHashes.clear();
-        PaintPlot(canvas, SIZE{320, 240});
-        EXPECT_EQ(static_cast<int>(s_stageHashes.size()), kStages) << oversleep;
-        EXPECT_GE(s_nowMs - 1000.0, kAllPausesMs) << oversleep;
-        // The last sleep asks for whole milliseconds.
-        EXPECT_LE(s_nowMs - 1000.0, kAllPausesMs + oversleep + 1.0) << oversleep;
-    }
-    s_oversleepMs = 0.0;
-    DestroyCanvas(canvas);
-}
-
 TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     // The header picture and its memory context.
     constexpr long kObjectsPerPaint = 2;
@@ -296,7 +274,7 @@ TEST_F(PropagationPlot, PaintsLeaveNoGdiObjectsAndKeepThePen) {
     const long created = GdiObjectsCreated();
     const long failed = GdiFailedDeletions();
     for (int paint = 0; paint < kPaints; ++paint) {
-        PaintPlot(canvas, SIZE{1280, 1024}, nullptr);
+        PaintPlot(canvas, SIZE{1280, 1024});
         EXPECT_EQ(GetCurrentObject(canvas.dc, OBJ_PEN), own);
     }
     EXPECT_EQ(GdiObjectsCreated() - created, kPaints * kObjectsPerPaint);

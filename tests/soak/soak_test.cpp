@@ -574,7 +574,7 @@ bool SendTimerBurst(Soak& soak) {
             ++soak.ticksAtLastFrame;
         }
         const bool ok = SendChecked(soak, TimerBurst, description, [&] {
-            SendMessageW(soak.window, WM_TIMER, ANIMATION_TIMER_ID, 0);
+            SendMessageW(soak.window, WM_TIMER, kAnimationTimerId, 0);
             // Only a run on the formation screen moves; a tick queued
             // before the timer was killed changes nothing.
             Expected& e = soak.expected;
@@ -678,7 +678,7 @@ bool PaintCurrentScreen(Soak& soak) {
                 RECT area{0, 0, canvas.width, canvas.height};
                 FillRect(canvas.dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
                 ScreenView view = ReadScreenView(soak.client);
-                view.stageClock = nullptr;
+                view.stages = kPropagationStages;
                 PaintScreen(canvas.dc, soak.client, ScreenPropagation, view);
             });
         });

@@ -1,14 +1,16 @@
 #include "test_windows.h"
 
 #include "app.h"
-#include "main_window.h"
+#include "start_up.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 #include <stdexcept>
+#include <utility>
 
 void Require(bool condition, const std::string& what) {
     if (!condition) {
@@ -16,9 +18,24 @@ void Require(bool condition, const std::string& what) {
     }
 }
 
+// The window timers the program has on: recorded, never ticking, so that
+// no test meets a tick it did not send itself.
+static std::set<std::pair<HWND, UINT_PTR>> s_timers;
+
+static UINT_PTR RecordTimerOn(HWND window, UINT_PTR id, UINT) {
+    s_timers.insert({window, id});
+    return 1;
+}
+
+static void RecordTimerOff(HWND window, UINT_PTR id) {
+    s_timers.erase({window, id});
+}
+
 void PrepareProgramState() {
     static bool prepared = false;
     g_instance = GetModuleHandleW(nullptr);
+    g_setTimer = RecordTimerOn;
+    g_killTimer = RecordTimerOff;
     if (!prepared) {
         PrepareSolution();
         prepared = true;
@@ -29,6 +46,7 @@ void ResetProgramGlobals() {
     g_screen = ScreenTitle;
     g_frame = 0;
     g_running = false;
+    g_stages = 0;
     g_scale = 1;
     g_viscosity = 0.002;
     g_nonlinearity = 0.3;
@@ -45,7 +63,7 @@ HWND CreateProgramWindow() {
     PrepareProgramState();
     Require(RegisterControlClasses(), "the common controls are registered, as start-up does");
     WNDCLASSW registered = {};
-    if (!GetClassInfoW(g_instance, L"Ondrel", &registered)) {
+    if (!GetClassInfoW(g_instance, kMainWindowClass, &registered)) {
         Require(RegisterMainWindowClass(g_instance) != 0, "the window class is registered");
     }
     // A destroyed window takes its menu bar with it; the program has only
@@ -74,6 +92,7 @@ void DestroyMainWindow(HWND window) {
 void CloseProgramWindow(HWND window) {
     ValidateRect(window, nullptr);
     DestroyMainWindow(window);
+    s_timers.clear();
     ResetProgramGlobals();
 }
 
@@ -90,10 +109,8 @@ void MoveSlider(HWND window, HWND slider, int position) {
               0);
 }
 
-bool TimerIsRunning(HWND window) {
-    Sleep(2 * kAnimationPeriodMs + kAnimationPeriodMs / 2);
-    MSG message;
-    return PeekMessageW(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE;
+bool TimerIsRunning(HWND window, UINT_PTR id) {
+    return s_timers.count({window, id}) != 0;
 }
 
 static WNDPROC s_mainProc = nullptr;
@@ -127,6 +144,15 @@ void ResizeClientArea(HWND window, int width, int height) {
     Require(client.right == width && client.bottom == height,
             "the main window's client area is " + std::to_string(width) + " x " +
                 std::to_string(height));
+}
+
+void UseOwnDesktop() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const std::wstring name = L"kestrum-test-" + std::to_wstring(GetCurrentProcessId());
+    HDESK desktop = CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    Require(desktop != nullptr && SetThreadDesktop(desktop), "a desktop of the test's own");
 }
 
 void PumpMessages() {

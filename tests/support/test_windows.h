@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app.h"
 #include "paint_support.h"
 
 // Ends the test at once, as a failure naming `what`, when a window or a
@@ -24,8 +25,7 @@ void ResetProgramGlobals();
 HWND CreateProgramWindow();
 void DestroyMainWindow(HWND window);
 
-// Ends a window made by CreateProgramWindow, never letting a propagation
-// paint (4.5 s) run on the way out, and resets the globals.
+// Ends a window made by CreateProgramWindow and resets the globals.
 void CloseProgramWindow(HWND window);
 
 // What a click on `button` sends the main window; returns its answer.
@@ -33,13 +33,18 @@ LRESULT PressButton(HWND window, HWND button);
 // Puts the slider's thumb at `position` and sends the main window the
 // scroll notification of a finished drag.
 void MoveSlider(HWND window, HWND slider, int position);
-// Whether the window timer runs: a tick arrives within two and a half
-// periods. The tick is taken from the queue without being handled.
-bool TimerIsRunning(HWND window);
+// Whether the program has this window timer on. In tests the timers are
+// only recorded: no tick arrives but those a test sends.
+bool TimerIsRunning(HWND window, UINT_PTR id = kAnimationTimerId);
 
 // Gives the main window a client area of exactly width x height, larger
 // than the desktop if asked.
 void ResizeClientArea(HWND window, int width, int height);
+
+// Puts this thread on a desktop of its own, before it makes any window:
+// tests that run at the same time in the same Wine prefix then never take
+// the keyboard focus from each other. Calls after the first do nothing.
+void UseOwnDesktop();
 
 // Handles every message waiting for this thread.
 void PumpMessages();

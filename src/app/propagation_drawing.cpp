@@ -1,0 +1,30 @@
+#include "propagation_drawing.h"
+
+#include "app.h"
+#include "plots.h"
+#include "screens.h"
+
+void StartPropagationDrawing(HWND window) {
+    g_stages = 0;
+    g_setTimer(window, kStageTimerId, kStagePeriodMs);
+}
+
+void StopPropagationDrawing(HWND window) {
+    g_killTimer(window, kStageTimerId);
+}
+
+LRESULT OnStageTick(HWND window) {
+    if (g_screen != ScreenPropagation || g_blank || g_stages >= kPropagationStages) {
+        return 0;
+    }
+    RECT client = {};
+    GetClientRect(window, &client);
+    const SIZE size{client.right, client.bottom};
+    const RECT area = ComputeStageArea(size, g_stages, ReadScreenView(size).curveWidth);
+    ++g_stages;
+    InvalidateRect(window, &area, FALSE);
+    if (g_stages == kPropagationStages) {
+        StopPropagationDrawing(window);
+    }
+    return 0;
+}

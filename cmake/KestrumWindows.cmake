@@ -11,6 +11,7 @@ add_subdirectory(src/controls)
 set(KESTRUM_SHELL_SOURCES
   src/app/globals.cpp
   src/app/start_up.cpp
+  src/app/failure_reports.cpp
   src/app/main_window.cpp
   src/app/screens.cpp
   src/app/commands.cpp

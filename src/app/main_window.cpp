@@ -6,7 +6,7 @@
 #include "navigation.h"
 #include "propagation_drawing.h"
 #include "screens.h"
-#include "start_up.h"
+#include "failure_reports.h"
 
 #include <new>
 

@@ -4,8 +4,8 @@
 
 #include "app.h"
 #include "display_modes.h"
+#include "failure_reports.h"
 #include "keys.h"
-#include "language.h"
 #include "resource_ids.h"
 
 #include <new>
@@ -56,20 +56,6 @@ int RunMessageLoop(HWND window) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-int ReportOutOfMemory(HWND owner) {
-    static bool reported = false;
-    if (!reported) {
-        reported = true;
-        MessageBoxW(owner, kOutOfMemoryText, kProgramTitle, MB_OK | MB_ICONERROR);
-    }
-    return kExitFailed;
-}
-
-int ReportStartFailure() {
-    MessageBoxW(nullptr, kStartFailedText, kProgramTitle, MB_OK | MB_ICONERROR);
-    return kExitFailed;
 }
 
 int RunProgram(HINSTANCE instance, int showMode) {

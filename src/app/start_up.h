@@ -1,5 +1,4 @@
-// Start-up: the window class, the main window, the message loop, and the
-// messages that tell the user the program cannot go on.
+// Start-up: the window class, the main window and the message loop.
 #pragma once
 
 #include <windows.h>
@@ -25,11 +24,3 @@ int RunMessageLoop(HWND window);
 // and message loop. Returns the exit code: the quit message's, or
 // kExitFailed when a class or the window cannot be made or memory runs out.
 int RunProgram(HINSTANCE instance, int showMode);
-
-// Tells the user, with one message box in the build's language, that
-// memory ran out; later calls show nothing. Returns kExitFailed.
-int ReportOutOfMemory(HWND owner);
-
-// Tells the user, with a message box in the build's language, that the
-// program cannot open its window. Returns kExitFailed.
-int ReportStartFailure();

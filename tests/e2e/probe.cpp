@@ -11,11 +11,16 @@
 // trackbar position is -1 for other controls.
 // With the argument "busy" it writes "busy" when the window's thread does
 // not answer a message within a second (it is inside a long paint), else
-// "idle". Exit code 1: no window.
+// "idle". With "time-key KEY SCREEN" it presses the key (a virtual-key
+// code) as the keyboard would and writes how many milliseconds passed until
+// the window showed SCREEN: "title" (the title panel is up) or "blank" (no
+// control is visible), or "timeout" after two seconds. Exit code 1: no
+// window.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -88,6 +93,42 @@ void PrintWindowState(HWND window) {
     }
 }
 
+constexpr ULONGLONG kKeyTimeoutMs = 2000;
+
+BOOL CALLBACK NoteVisibleChild(HWND child, LPARAM found) {
+    auto* ids = reinterpret_cast<std::string*>(found);
+    if (IsWindowVisible(child)) *ids += std::to_string(GetDlgCtrlID(child)) + " ";
+    return TRUE;
+}
+
+bool Shows(HWND window, const char* screen) {
+    std::string visible;
+    EnumChildWindows(window, NoteVisibleChild, reinterpret_cast<LPARAM>(&visible));
+    if (std::strcmp(screen, "blank") == 0) return visible.empty();
+    // The Burgers equation button, 1010, stands on the title screen only.
+    return visible.find("1010 ") != std::string::npos;
+}
+
+void TimeKey(HWND window, WORD key, const char* screen) {
+    SetForegroundWindow(window);
+    INPUT presses[2] = {};
+    for (INPUT& press : presses) {
+        press.type = INPUT_KEYBOARD;
+        press.ki.wVk = key;
+    }
+    presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    const ULONGLONG start = GetTickCount64();
+    SendInput(2, presses, sizeof(INPUT));
+    for (ULONGLONG now = start; now - start < kKeyTimeoutMs; now = GetTickCount64()) {
+        if (Shows(window, screen)) {
+            std::printf("%llu\n", now - start);
+            return;
+        }
+        Sleep(2);
+    }
+    std::printf("timeout\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +142,8 @@ int main(int argc, char** argv) {
         const bool answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
                                                   kBusyTimeoutMs, &result) != 0;
         std::printf("%s\n", answered ? "idle" : "busy");
+    } else if (argc > 3 && std::strcmp(argv[1], "time-key") == 0) {
+        TimeKey(window, static_cast<WORD>(std::atoi(argv[2])), argv[3]);
     } else {
         PrintWindowState(window);
     }

@@ -29,26 +29,25 @@ step "Wave propagation"
 clickStartMs=$(($(date +%s%N) / 1000000))
 clickAt "$titleColumnX" 435 400 50
 waitUntil "the propagation screen's Menu button" loneMenuUp 270
-# A look while the paint runs: once the first stages show, or half way
-# through the pauses (a probe after the shot tells whether the paint still
-# ran then).
+# A look while the stages come: once the first stages show, or half way
+# through the drawing; the window answers all the while.
 until takeShot propagation-early &&
       [ "$(countColour propagation-early "${topCurveBand[@]}" 000000)" -gt 0 ]; do
-  [ $(($(date +%s%N) / 1000000 - clickStartMs)) -lt $((kPropagationPausesMs / 2)) ] || break
+  [ $(($(date +%s%N) / 1000000 - clickStartMs)) -lt $((kPropagationStagesMs / 2)) ] || break
   sleep 0.1
 done
-paintRunning=$(runProbe busy)
-# Done when the window answers again and the lowest curve is drawn.
+[ "$(runProbe busy)" = idle ] || fail "propagation: the window did not answer during the drawing"
+# Done when the lowest curve is drawn.
 deadline=$((SECONDS + kStepTimeout))
-until [ "$(runProbe busy)" = idle ] && takeShot propagation-done &&
+until takeShot propagation-done &&
       [ "$(countColour propagation-done "${lowestCurveBand[@]}" 000000)" -ge "$kLowestCurvePixels" ]; do
   [ $SECONDS -lt $deadline ] || { fail "the propagation plot never completed"; break; }
   sleep 0.2
 done
 paintMs=$(($(date +%s%N) / 1000000 - clickStartMs))
 echo "propagation: ${paintMs} ms from the click to the finished plot"
-[ "$paintMs" -ge "$kPropagationPausesMs" ] ||
-  fail "the propagation plot was done ${paintMs} ms after the click, less than its pauses"
+[ "$paintMs" -ge "$kPropagationStagesMs" ] ||
+  fail "the propagation plot was done ${paintMs} ms after the click, sooner than its stages come"
 settleShot propagation title
 expectPixel propagation 282 730 "$buttonFace" "Menu button face"
 expectShare propagation 0 600 "$kWidth" 100 FFFFFF 99 "white below the plot"
@@ -61,18 +60,36 @@ done
 # The header picture at (W/2 - 300, 10).
 headerColours=$(colourCount propagation 383 10 465 100)
 [ "$headerColours" -ge 20 ] || fail "propagation: header picture missing ($headerColours colours)"
-if [ "$paintRunning" = busy ]; then
-  # Stage by stage: while the paint ran, the first stages showed on the top
-  # baseline and the lowest curve was not yet complete.
-  first=$(countColour propagation-early "${topCurveBand[@]}" 000000)
-  early=$(countColour propagation-early "${lowestCurveBand[@]}" 000000)
-  final=$(countColour propagation "${lowestCurveBand[@]}" 000000)
-  [ "$first" -gt 0 ] || fail "propagation: no stage showed while the paint ran"
-  [ "$early" -lt "$final" ] ||
-    fail "propagation: the curve was complete while the paint still ran ($early of $final pixels)"
-else
-  echo "propagation: the paint ended before the first look; stage check skipped"
-fi
+# Stage by stage: early on, the first stages showed on the top baseline and
+# the lowest curve was not yet complete.
+first=$(countColour propagation-early "${topCurveBand[@]}" 000000)
+early=$(countColour propagation-early "${lowestCurveBand[@]}" 000000)
+final=$(countColour propagation "${lowestCurveBand[@]}" 000000)
+[ "$first" -gt 0 ] || fail "propagation: no stage showed early in the drawing"
+[ "$early" -lt "$final" ] ||
+  fail "propagation: the curve was complete early in the drawing ($early of $final pixels)"
+clickAt 270 718 250 50
+waitUntil "the title panel after Menu" titlePanelUp
+
+# During the drawing, Esc and B act at once.
+expectKeyWithin() {  # VK SCREEN WHAT
+  local ms
+  ms=$(runProbe time-key "$1" "$2")
+  echo "propagation drawing: $3 after ${ms} ms"
+  [[ "$ms" =~ ^[0-9]+$ ]] && [ "$ms" -le "$kKeyLatencyMs" ] ||
+    fail "during the propagation drawing, $3 took ${ms} ms (limit ${kKeyLatencyMs})"
+}
+step "Esc and B during the propagation drawing"
+for key in 27:title:"Esc brings the title" 66:blank:"B blanks the screen"; do
+  clickAt "$titleColumnX" 435 400 50
+  waitUntil "the propagation screen's Menu button" loneMenuUp 270
+  sleep 0.5
+  expectKeyWithin "${key%%:*}" "$(cut -d: -f2 <<<"$key")" "${key#*:*:}"
+done
+takeShot propagation-blank
+expectShare propagation-blank 0 0 "$kWidth" "$kHeight" 000000 99 "the blank screen is black"
+xdotool key Escape
+sleep 0.5
 clickAt 270 718 250 50
 waitUntil "the title panel after Menu" titlePanelUp
 

@@ -159,16 +159,16 @@ void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     if (curve != line) {
         SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlue));
     }
-    DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, g_plotStep, DiffusionY, 2);
+    DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, kPlotStep, DiffusionY, 2);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotRed));
-    DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, g_plotStep, SpeedY, 0);
+    DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, kPlotStep, SpeedY, 0);
     // The odd continuation left of row 0, where the profile has its zero.
-    DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -g_plotStep, MirroredSpeedY, 0);
+    DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -kPlotStep, MirroredSpeedY, 0);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlack));
-    DrawCurve(dc, p, g_field, kMainCurvePoints, g_plotStep, ProfileY, 0);
-    DrawCurve(dc, p, g_field, kProfileTailPoints, -g_plotStep, MirroredProfileY, 0);
+    DrawCurve(dc, p, g_field, kMainCurvePoints, kPlotStep, ProfileY, 0);
+    DrawCurve(dc, p, g_field, kProfileTailPoints, -kPlotStep, MirroredProfileY, 0);
 
     RestorePen(dc, own);
     if (view.runCaption) {

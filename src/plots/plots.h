@@ -9,8 +9,9 @@
 
 #include "screen_view.h"
 
-// Abscissa advance per plotted grid row in both plots: kPi / 703.
-extern const double g_plotStep;
+// Abscissa advance per plotted grid row in both plots: kPi / 703, to the
+// digits the plots have always used.
+constexpr double kPlotStep = 0.004468837345078237;
 
 // The formation plot's polylines are built in this one buffer.
 constexpr int kPlotPointCount = 703;

@@ -51,7 +51,7 @@ void WalkStages(SIZE size, int count, Visit visit) {
             // point lies beyond the right edge, so the last column serves.
             const int read = std::min(column, kEvolutionSteps - 1);
             for (int row = 1; row <= kPlottedRows; ++row) {
-                x += g_plotStep;
+                x += kPlotStep;
                 last = POINT{TruncateCoordinate(x * size.cx * 0.0625),
                              TruncateCoordinate(y - size.cy * g_field[row][read] * 0.0625)};
                 visit(stage, last, false);
@@ -60,7 +60,7 @@ void WalkStages(SIZE size, int count, Visit visit) {
                 }
             }
             // The next stage starts at this abscissa.
-            x -= g_plotStep;
+            x -= kPlotStep;
         }
     }
 }

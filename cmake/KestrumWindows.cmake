@@ -19,6 +19,8 @@ set(KESTRUM_SHELL_SOURCES
   src/app/navigation.cpp
   src/app/propagation_drawing.cpp
   src/app/display_modes.cpp
+  src/app/command_line.cpp
+  src/app/displays.cpp
   src/app/button_layout.cpp
   src/app/button_panels.cpp
   src/app/keys.cpp)

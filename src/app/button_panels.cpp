@@ -37,7 +37,8 @@ void CreateMenuButtons(HWND window) {
 void CreateFormationButtons(HWND window) {
     RECT places[kFormationButtonCount];
     ComputeFormationPanel(ReadClientRect(window), places);
-    g_startPauseButton = CreateButton(window, kStartCaption, ID_START_PAUSE, places[0]);
+    g_startPauseButton = CreateButton(window, g_running ? kPauseCaption : kStartCaption,
+                                      ID_START_PAUSE, places[0]);
     g_resetButton = CreateButton(window, kResetCaption, ID_RESET, places[1]);
     g_menuButton = CreateButton(window, kMenuCaption, ID_MENU, places[2]);
     g_scale1Button = CreateButton(window, kScale1Caption, ID_SCALE_1, places[3]);

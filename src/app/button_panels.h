@@ -18,7 +18,8 @@ RECT ComputeLoneMenuButton(const RECT& client, MenuButtonPosition position);
 
 // The title panel, with g_font on every button.
 void CreateMenuButtons(HWND window);
-// The formation panel, "Start" on its first button, with g_font.
+// The formation panel, "Start" on its first button ("Pause" while a run
+// goes on), with g_font.
 void CreateFormationButtons(HWND window);
 // The lone Menu button into g_menuButton; the caller gives it the font.
 void CreateLoneMenuButton(HWND window, MenuButtonPosition position);

@@ -3,8 +3,6 @@
 #include "app.h"
 #include "commands.h"
 
-#include <cwctype>
-#include <string>
 #include <vector>
 
 namespace {
@@ -21,36 +19,7 @@ BOOL CALLBACK HideControl(HWND child, LPARAM owner) {
     return TRUE;
 }
 
-// The words of a command line, the program's own name (perhaps quoted)
-// first, as the platform splits them for plain arguments. Split here, not
-// by CommandLineToArgvW, so that the programs need no SHELL32.
-std::vector<std::wstring> SplitWords(const wchar_t* line) {
-    std::vector<std::wstring> words;
-    std::wstring word;
-    bool quoted = false;
-    for (const wchar_t* c = line; c != nullptr && *c != L'\0'; ++c) {
-        if (*c == L'"') {
-            quoted = !quoted;
-        } else if (!quoted && std::iswspace(*c)) {
-            if (!word.empty()) words.push_back(word);
-            word.clear();
-        } else {
-            word += *c;
-        }
-    }
-    if (!word.empty()) words.push_back(word);
-    return words;
-}
-
 }  // namespace
-
-bool ReadProjectorOption(const wchar_t* commandLine) {
-    const std::vector<std::wstring> words = SplitWords(commandLine);
-    for (size_t i = 1; i < words.size(); ++i) {
-        if (lstrcmpiW(words[i].c_str(), L"--projector") == 0) return true;
-    }
-    return false;
-}
 
 void ToggleProjector(HWND window) {
     g_projector = !g_projector;
@@ -65,6 +34,16 @@ void BlankScreen(HWND window, COLORREF colour) {
     s_hiddenControls.clear();
     EnumChildWindows(window, HideControl, reinterpret_cast<LPARAM>(window));
     InvalidateRect(window, nullptr, TRUE);
+}
+
+HWND ReadFocusBeforeBlank() {
+    return s_focusBeforeBlank;
+}
+
+void HideControlsAgain(HWND window, HWND focus) {
+    s_hiddenControls.clear();
+    EnumChildWindows(window, HideControl, reinterpret_cast<LPARAM>(window));
+    s_focusBeforeBlank = focus;
 }
 
 void RestoreScreen(HWND window) {

@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "display_modes.h"
+#include "displays.h"
 
 #include <commctrl.h>
 
@@ -69,6 +70,7 @@ void BlankWhite(HWND window) {
 // a black or white screen.
 constexpr ModeKey kModeKeys[] = {
     {'P', ToggleProjector},
+    {'M', MoveToNextMonitor},
     {'B', BlankBlack},
     {VK_OEM_PERIOD, BlankBlack},
     {'W', BlankWhite},

@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "commands.h"
+#include "displays.h"
 #include "formation_run.h"
 #include "navigation.h"
 #include "propagation_drawing.h"
@@ -34,6 +35,11 @@ static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER: return wParam == kStageTimerId ? OnStageTick(window)
                           : wParam == kAnimationTimerId ? OnRunTick(window) : 0;
     case WM_HSCROLL: return OnSliderScroll(window, lParam);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(window, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(window, lParam);
+    case WM_DISPLAYCHANGE: FollowTheScreen(window); return 0;
+    // The system's own handling (WM_SIZE, WM_MOVE) goes on as well.
+    case WM_WINDOWPOSCHANGED: FollowTheScreen(window); break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -2,8 +2,37 @@
 
 #include "app.h"
 #include "button_panels.h"
+#include "display_modes.h"
 #include "formation_run.h"
 #include "propagation_drawing.h"
+
+#include <initializer_list>
+
+namespace {
+
+// What the current screen's controls were laid out for; a dpi of 0: no
+// screen yet.
+SIZE s_laidOutSize = {};
+UINT s_laidOutDpi = 0;
+
+SIZE ReadClientSize(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+// The program-wide variable that holds `control`, or null.
+HWND* FindControlVariable(HWND control) {
+    for (HWND* variable :
+         {&g_theoryButton, &g_propagationButton, &g_formationButton, &g_exitButton,
+          &g_authorsButton, &g_startPauseButton, &g_resetButton, &g_menuButton, &g_scale1Button,
+          &g_scale5Button, &g_scale10Button, &g_viscositySlider, &g_nonlinearitySlider}) {
+        if (control != nullptr && *variable == control) return variable;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 static void DestroyScreenControls() {
     DestroyTitlePanel();
@@ -12,6 +41,9 @@ static void DestroyScreenControls() {
 }
 
 static void CreateScreenControls(HWND window) {
+    s_laidOutSize = ReadClientSize(window);
+    s_laidOutDpi = ReadWindowDpi(window);
+    UpdateControlFont(s_laidOutDpi);
     switch (g_screen) {
     case ScreenTitle: CreateMenuButtons(window); break;
     case ScreenTheory:
@@ -58,4 +90,26 @@ void EnterScreen(HWND window, int screen) {
 void ChangeScreen(HWND window, int screen) {
     LeaveScreen(window);
     EnterScreen(window, screen);
+}
+
+void LayOutScreenAgain(HWND window) {
+    const HWND before = g_blank ? ReadFocusBeforeBlank() : GetFocus();
+    HWND* focused = FindControlVariable(before);
+    DestroyScreenControls();
+    CreateScreenControls(window);
+    const HWND focus = focused != nullptr ? *focused : before == window ? window : nullptr;
+    if (g_blank) {
+        HideControlsAgain(window, focus);
+    } else if (focus != nullptr) {
+        SetFocus(focus);
+    }
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void LayOutScreenIfResized(HWND window) {
+    const SIZE size = ReadClientSize(window);
+    if (s_laidOutDpi != 0 && (size.cx != s_laidOutSize.cx || size.cy != s_laidOutSize.cy ||
+                              ReadWindowDpi(window) != s_laidOutDpi)) {
+        LayOutScreenAgain(window);
+    }
 }

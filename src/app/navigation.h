@@ -16,3 +16,13 @@ void EnterScreen(HWND window, int screen);
 
 // LeaveScreen, then EnterScreen.
 void ChangeScreen(HWND window, int screen);
+
+// Lays the current screen out again for the window's present size and
+// scale: its controls are made anew, with one repaint; the run (going or
+// paused), the values, the magnification, the stages drawn, the keyboard
+// focus and a blank screen all stay.
+void LayOutScreenAgain(HWND window);
+
+// LayOutScreenAgain when the client area's size or the scale differ from
+// those the screen was laid out for; nothing before the first screen.
+void LayOutScreenIfResized(HWND window);

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "app.h"
+#include "command_line.h"
 #include "display_modes.h"
 #include "failure_reports.h"
 #include "keys.h"

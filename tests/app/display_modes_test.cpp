@@ -3,6 +3,7 @@
 // slider that takes effect at once, and a blank screen that gives back
 // exactly what it covered.
 #include "app.h"
+#include "command_line.h"
 #include "display_modes.h"
 #include "screens.h"
 #include "test_windows.h"

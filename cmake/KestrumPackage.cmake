@@ -40,6 +40,11 @@ install(PROGRAMS $<TARGET_FILE:kestrum-en> DESTINATION ${release} RENAME Kestrum
 install(PROGRAMS $<TARGET_FILE:kestrum-ru> DESTINATION ${release} RENAME Kestrum-Russian.exe)
 install(TARGETS kestrum-frames RUNTIME DESTINATION ${release})
 
+# CPack installs through the build tree's preinstall step, which by default
+# builds everything first, the tests too: the package needs only what the
+# dist target depends on below.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${release}-windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

@@ -144,12 +144,11 @@ std::wstring DescribeSystemError(DWORD code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring reason = length > 0 ? std::wstring(text, length) : L"";
     LocalFree(text);
-    // The system's text ends in a line break.
-    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
-                               reason.back() == L' ')) {
+    // The system's sentence ends in a full stop and a line break.
+    while (!reason.empty() && std::wstring(L"\r\n .").find(reason.back()) != std::wstring::npos) {
         reason.pop_back();
     }
-    return (reason.empty() ? L"error" : reason) + L" (" + std::to_wstring(code) + L")";
+    return (reason.empty() ? L"" : reason + L" ") + L"(error " + std::to_wstring(code) + L")";
 }
 
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
@@ -187,7 +186,7 @@ bool HasRoomFor(const std::wstring& path, uint64_t bytes, std::wstring& failure)
         return true;
     }
     failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(ERROR_DISK_FULL) +
-              L"; it needs " + std::to_wstring(bytes) + L" bytes or more, and " +
+              L"; it needs " + std::to_wstring(bytes) + L" bytes or more, " +
               std::to_wstring(free.QuadPart) + L" are free";
     return false;
 }

@@ -43,7 +43,7 @@ bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
 // a disk that fills up is not at hand.
 extern decltype(&WriteFile) g_writeFile;
 
-// "Access is denied. (5)": the system's text for an error code.
+// "Access is denied (error 5)": the system's words for an error code.
 std::wstring DescribeSystemError(DWORD code);
 
 // Whether the disk of `path` has `bytes` free; otherwise `failure` says

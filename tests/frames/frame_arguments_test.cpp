@@ -184,8 +184,7 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"formation --out=", L"--out", L"names no file"},
         {L"formation --out con.png", L"--out", L"device of Windows"},
         {L"formation --out C:\\slides\\Nul.PNG", L"--out", L"device"},
-        {L"formation --out lpt1/x.gif", L"--out", L"device"},
-        {L"title --out aux.x.png", L"--out", L"device"},
+        {L"title --out lpt1.x/aux.gif", L"--out", L"device"},
         {L"formation --frames 0:8 --out com9", L"--out", L"device"},
         {L"formation --frames 0:8 --out a.png", L"--out", L"a folder for the PNG files or a .gif"},
         {L"formation --out a.PNG --frames all", L"--out", L"one PNG file"},
@@ -216,8 +215,7 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
     ArgumentError error;
     EXPECT_FALSE(ParseFrameArguments({L""}, request, error));
     EXPECT_EQ(FormatArgumentError(error).rfind(L"screen: empty name; choose ", 0), 0u);
-    // Names that only begin like a device are files.
-    EXPECT_EQ(Accept(L"formation --out console.png").out, L"console.png");
+    // A name that only begins like a device is a file.
     EXPECT_EQ(Accept(L"formation --out com10.png").out, L"com10.png");
 }
 

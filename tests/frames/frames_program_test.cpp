@@ -615,7 +615,6 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         const char* named;
     } kRefusals[] = {
         {L"bogus --out " + file, "bogus: unknown screen"},
-        {L"\"\" --out " + file, "screen: empty name"},
         {L"formation --out " + Quoted(scratch.folder + L"\\con.png"), "--out: "},
         {L"formation --frame 401 --out " + file, "--frame: "},
         {L"formation --frame 2000 --out " + file, "--frame: "},

@@ -1,5 +1,6 @@
 // Writing a file in place, in-process: a write that fails names the file
-// asked for and the system's reason, and leaves nothing behind.
+// asked for and the system's reason, and leaves nothing behind; a full
+// disk is seen before the write.
 #include "output_paths.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,9 @@ TEST(OutputPaths, AFailedWriteNamesTheFileAndLeavesNothing) {
     EXPECT_EQ(failure, L"cannot write '" + path + L"': " + DescribeSystemError(ERROR_DISK_FULL));
     // The system's words, not only the number.
     EXPECT_NE(DescribeSystemError(ERROR_DISK_FULL).rfind(L"(error", 0), 0u);
+    // More bytes than any disk holds do not fit; one byte does.
+    EXPECT_FALSE(HasRoomFor(path, ~uint64_t{0}, failure));
+    EXPECT_TRUE(HasRoomFor(path, 1, failure));
     // Only an empty folder can be removed.
     EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
 }

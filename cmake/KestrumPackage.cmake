@@ -36,9 +36,16 @@ add_custom_command(OUTPUT ${pages}
 add_custom_target(kestrum_pages ALL DEPENDS ${pages})
 install(FILES ${pages} DESTINATION ${release})
 
-install(PROGRAMS $<TARGET_FILE:kestrum-en> DESTINATION ${release} RENAME Kestrum-English.exe)
-install(PROGRAMS $<TARGET_FILE:kestrum-ru> DESTINATION ${release} RENAME Kestrum-Russian.exe)
+foreach(lang en ru)
+  install(PROGRAMS $<TARGET_FILE:kestrum-${lang}> DESTINATION ${release}
+    RENAME ${KESTRUM_RELEASED_NAME_${lang}})
+endforeach()
 install(TARGETS kestrum-frames RUNTIME DESTINATION ${release})
+
+# CPack installs through the build tree's preinstall step, which by default
+# builds everything first, the tests too: the package needs only what the
+# dist target depends on below.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${release}-windows-x64)

@@ -57,6 +57,38 @@ foreach(row IN LISTS picture_rows)
   endforeach()
 endforeach()
 
+# The released programs' names, from the table scripts/kestrum reads too,
+# as KESTRUM_RELEASED_NAME_<language> and in program_names.h.
+set(KESTRUM_NAME_TABLE ${CMAKE_SOURCE_DIR}/cmake/program-names.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KESTRUM_NAME_TABLE})
+file(STRINGS ${KESTRUM_NAME_TABLE} name_rows REGEX "^[a-z]")
+set(released_entries "")
+foreach(row IN LISTS name_rows)
+  if(NOT row MATCHES "^([a-z]+) +([A-Za-z0-9_.-]+\\.exe)$")
+    message(FATAL_ERROR "${KESTRUM_NAME_TABLE}: not 'language name.exe': '${row}'")
+  endif()
+  set(KESTRUM_RELEASED_NAME_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+  string(APPEND released_entries "    {L\"${CMAKE_MATCH_1}\", L\"${CMAKE_MATCH_2}\"},\n")
+endforeach()
+foreach(lang en ru)
+  if(NOT KESTRUM_RELEASED_NAME_${lang})
+    message(FATAL_ERROR "${KESTRUM_NAME_TABLE}: no name for ${lang}")
+  endif()
+endforeach()
+file(CONFIGURE OUTPUT ${KESTRUM_GENERATED_DIR}/program_names.h CONTENT
+"// Generated from cmake/program-names.txt: the name each language's program
+// has in the release package.
+#pragma once
+
+struct ReleasedName {
+    const wchar_t* language;
+    const wchar_t* program;
+};
+
+constexpr ReleasedName kReleasedNames[] = {
+${released_entries}};
+")
+
 # The version for the resource scripts, whose FILEVERSION wants four numbers.
 foreach(part MAJOR MINOR PATCH TWEAK)
   set(KESTRUM_VERSION_${part} 0)

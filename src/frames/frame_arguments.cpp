@@ -16,12 +16,6 @@ constexpr size_t kMaximumDigits = 9;
 // entry it parses to, up to rounding in the last bits.
 constexpr double kTableTolerance = 1e-12;
 
-bool Refuse(ArgumentError& error, const std::wstring& argument, const std::wstring& reason) {
-    error.argument = argument;
-    error.reason = reason;
-    return false;
-}
-
 bool ReadCount(const std::wstring& text, int& value) {
     if (text.empty() || text.size() > kMaximumDigits) {
         return false;
@@ -34,10 +28,6 @@ bool ReadCount(const std::wstring& text, int& value) {
         value = value * 10 + (c - L'0');
     }
     return true;
-}
-
-std::wstring Quote(const std::wstring& text) {
-    return L"'" + text + L"'";
 }
 
 bool ReadFrame(const std::wstring& option, const std::wstring& text, int& frame,
@@ -178,6 +168,7 @@ std::wstring ListScreenNames() {
 }
 
 bool ReadScreen(const std::wstring& text, FrameRequest& request, ArgumentError& error) {
+    if (text.empty()) return Refuse(error, L"screen", L"empty name; choose " + ListScreenNames());
     const ScreenEntry* screen = FindScreenNamed(text);
     if (screen == nullptr) {
         return Refuse(error, text, L"unknown screen; choose " + ListScreenNames());
@@ -210,6 +201,10 @@ bool ReadViscosity(const std::wstring& option, const std::wstring& value, FrameR
 bool ReadOut(const std::wstring& option, const std::wstring& value, FrameRequest& request,
              ArgumentError& error) {
     if (value.empty()) return Refuse(error, option, L"names no file or folder");
+    if (NamesDevice(value)) {
+        return Refuse(error, option, Quote(value) + L" names a device of Windows, not a file; "
+                                                    L"choose another name");
+    }
     request.out = value;
     return true;
 }
@@ -283,7 +278,44 @@ bool Contains(const std::vector<std::wstring>& list, const std::wstring& item) {
     return false;
 }
 
+// "con", "com1": the part of a file name before its first dot, without
+// the spaces the platform drops at its end.
+bool IsDeviceStem(std::wstring stem) {
+    while (!stem.empty() && stem.back() == L' ') stem.pop_back();
+    for (wchar_t& c : stem) c = static_cast<wchar_t>(std::towupper(c));
+    if (stem == L"CON" || stem == L"PRN" || stem == L"AUX" || stem == L"NUL" ||
+        stem == L"CONIN$" || stem == L"CONOUT$") {
+        return true;
+    }
+    // COM0..COM9 and LPT0..LPT9, and the superscript digits 1, 2 and 3.
+    const bool port = stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 ||
+                                           stem.compare(0, 3, L"LPT") == 0);
+    return port && ((stem[3] >= L'0' && stem[3] <= L'9') || stem[3] == L'\u00B9' ||
+                    stem[3] == L'\u00B2' || stem[3] == L'\u00B3');
+}
+
 }  // namespace
+
+std::wstring Quote(const std::wstring& text) {
+    return L"'" + text + L"'";
+}
+
+bool Refuse(ArgumentError& error, const std::wstring& argument, const std::wstring& reason) {
+    error.argument = argument;
+    error.reason = reason;
+    return false;
+}
+
+bool NamesDevice(const std::wstring& path) {
+    size_t start = 0;
+    for (;;) {
+        const size_t end = path.find_first_of(L"\\/", start);
+        const std::wstring part = path.substr(start, end - start);
+        if (IsDeviceStem(part.substr(0, part.find(L'.')))) return true;
+        if (end == std::wstring::npos) return false;
+        start = end + 1;
+    }
+}
 
 bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameRequest& request,
                          ArgumentError& error) {

@@ -47,6 +47,17 @@ struct ArgumentError {
     std::wstring reason;
 };
 
+// 'text': how a refusal shows what was typed.
+std::wstring Quote(const std::wstring& text);
+
+// Fills `error` and returns false, for `return Refuse(...)`.
+bool Refuse(ArgumentError& error, const std::wstring& argument, const std::wstring& reason);
+
+// Whether a part of `path` is a name the platform keeps for a device (CON,
+// PRN, AUX, NUL, COM1..9, LPT1..9, in any case and with any extension):
+// "con.png" opens the console, not a file.
+bool NamesDevice(const std::wstring& path);
+
 // Reads the arguments after the program name. On success fills `request`
 // and returns true; otherwise fills `error` and returns false.
 bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameRequest& request,

@@ -2,6 +2,7 @@
 
 #include "output_paths.h"
 #include "pictures.h"
+#include "program_names.h"
 #include "plot_pens.h"
 #include "resource_ids.h"
 #include "screen_table.h"
@@ -55,14 +56,20 @@ bool CanLoadPicture(const FrameRequest& request, SIZE size, std::wstring& failur
     return loaded;
 }
 
+std::wstring FindReleasedName(const std::wstring& language) {
+    for (const ReleasedName& entry : kReleasedNames) {
+        if (language == entry.language) return entry.program;
+    }
+    return L"kestrum-" + language + L".exe";
+}
+
 }  // namespace
 
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
     // As built (kestrum-en.exe) or as released (Kestrum-English.exe).
     const std::wstring folder = FindFolderOfThisProgram() + L"\\";
     const std::wstring built = L"kestrum-" + language + L".exe";
-    const std::wstring released =
-        language == L"ru" ? L"Kestrum-Russian.exe" : L"Kestrum-English.exe";
+    const std::wstring released = FindReleasedName(language);
     std::wstring path = folder + built;
     if (GetFileAttributesW(ExtendPath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
         path = folder + released;

@@ -9,8 +9,8 @@
 #include "frame_arguments.h"
 
 // Loads, as data only, the program of the language beside this one, as
-// built (kestrum-<language>.exe) or as released (Kestrum-English.exe,
-// Kestrum-Russian.exe); the painters then use its pictures, loaded as
+// built (kestrum-<language>.exe) or as released (named in
+// cmake/program-names.txt); the painters then use its pictures, loaded as
 // DIB sections.
 bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure);
 void UnloadLanguagePictures();

@@ -42,7 +42,7 @@ void PrintLine(DWORD stream, const std::wstring& text) {
     WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-int Refuse(const ArgumentError& error) {
+int ExitRefused(const ArgumentError& error) {
     PrintLine(STD_ERROR_HANDLE, kProgramName + FormatArgumentError(error));
     return kExitRefused;
 }
@@ -96,6 +96,8 @@ bool WritePngFiles(const FrameRequest& request, const std::vector<std::wstring>&
 }
 
 // Every frame into one animated GIF, painted and encoded one at a time.
+// A disk too full for the frames so far stops the run at once, not after
+// the last frame.
 bool WriteGifFile(const FrameRequest& request, const std::wstring& path,
                   const FrameSurface& surface, std::wstring& failure) {
     const std::vector<int> frames = ListRequestedFrames(request);
@@ -103,7 +105,8 @@ bool WriteGifFile(const FrameRequest& request, const std::wstring& path,
     bool written = StartGif(surface.width, surface.height, failure);
     for (size_t i = 0; written && i < frames.size(); ++i) {
         written = PaintFrame(request, frames[i], surface, failure) &&
-                  AddGifFrame(surface.pixels, surface.stride, failure);
+                  AddGifFrame(surface.pixels, surface.stride, failure) &&
+                  HasRoomFor(path, CountGifBytes(), failure);
     }
     std::vector<BYTE> gif;
     written = written && FinishGif(gif, failure);
@@ -142,7 +145,7 @@ int ExportFromCommandLine() {
     FrameRequest request;
     ArgumentError error;
     if (!ParseFrameArguments(arguments, request, error)) {
-        return Refuse(error);
+        return ExitRefused(error);
     }
     if (request.help) {
         PrintLine(STD_OUTPUT_HANDLE, DescribeUsage());
@@ -156,14 +159,16 @@ int ExportFromCommandLine() {
     std::vector<std::wstring> paths;
     if (!ResolveOutputPaths(request, paths, error)) {
         UnloadLanguagePictures();
-        return Refuse(error);
+        return ExitRefused(error);
     }
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-        UnloadLanguagePictures();
-        return Fail(L"cannot start COM for the image encoder");
+    int result = kExitFailed;
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(com)) {
+        result = Fail(DescribeFailure(L"starting COM for the image encoder", com));
+    } else {
+        result = ExportFrames(request, paths);
+        CoUninitialize();
     }
-    const int result = ExportFrames(request, paths);
-    CoUninitialize();
     UnloadLanguagePictures();
     if (result != kExitWritten) RemoveCreatedFolderIfEmpty();
     return result;

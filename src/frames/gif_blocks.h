@@ -1,7 +1,10 @@
 // The blocks of a GIF89a file, walked to make an encoded GIF an
-// animation: the timing and loop blocks that not every platform encoder
-// writes are put in here, so that the file is the same whichever wrote the
-// image data. Plain C++, no platform calls.
+// animation. The platform's GIF encoder is asked only for the image data:
+// the timing and loop blocks are put in here. Asking the encoder for them
+// through its metadata writers works on Windows, but Wine's writers answer
+// E_NOTIMPL for the delay and the loop block, and the file would be a
+// still picture there; this way the file is the same whichever wrote it.
+// Plain C++, no platform calls.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "gif_palette.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
@@ -116,7 +117,7 @@ void BuildGifPalette(const uint8_t* pixels, int width, int height, int stride,
                      const std::vector<uint32_t>& exact, int capacity, GifPalette& palette) {
     std::unordered_map<uint32_t, uint64_t> histogram;
     for (int y = 0; y < height; ++y) {
-        const uint8_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
+        const uint8_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
         for (int x = 0; x < width; ++x) ++histogram[ReadPixel(row + 3 * x)];
     }
     std::vector<ColourCount> colours;
@@ -162,7 +163,7 @@ void IndexGifPixels(const uint8_t* pixels, int width, int height, int stride,
     uint32_t last = ReadPixel(pixels) ^ 1;
     uint8_t lastEntry = 0;
     for (int y = 0; y < height; ++y) {
-        const uint8_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
+        const uint8_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
         for (int x = 0; x < width; ++x) {
             const uint32_t colour = ReadPixel(row + 3 * x);
             if (colour != last) {

@@ -1,10 +1,9 @@
 #include "gif_writer.h"
 
 #include "gif_blocks.h"
+#include "gif_colours.h"
 #include "gif_palette.h"
 #include "imaging.h"
-#include "plot_pens.h"
-#include "run_caption_painting.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,18 +13,6 @@ namespace {
 // One entry stays free for the see-through pixels of the later frames.
 constexpr int kPaletteColours = 255;
 constexpr int kFrameDelay = 10;  // hundredths of a second: the program's 100 ms
-
-// 0xRRGGBB, the palette's order of a colour.
-constexpr uint32_t ToRgb(COLORREF colour) {
-    return (uint32_t{GetRValue(colour)} << 16) | (uint32_t{GetGValue(colour)} << 8) |
-           GetBValue(colour);
-}
-
-// The curves keep their exact colours, and so do the caption's text and
-// bar, which the first frame, the palette's source, shows only in part.
-const std::vector<uint32_t> kExactColours = {ToRgb(kPlotBlack), ToRgb(kPlotRed),
-                                             ToRgb(kPlotBlue), ToRgb(kPropagationBlack),
-                                             ToRgb(kRunCaptionColour)};
 
 IStream* g_gifStream = nullptr;
 IWICBitmapEncoder* g_gifEncoder = nullptr;
@@ -140,7 +127,8 @@ bool AddGifFrame(const BYTE* pixels, int stride, std::wstring& failure) {
     const int height = g_animation.height;
     const bool first = g_animation.images.empty();
     if (first) {
-        BuildGifPalette(pixels, width, height, stride, kExactColours, kPaletteColours, g_palette);
+        BuildGifPalette(pixels, width, height, stride, ListExactGifColours(), kPaletteColours,
+                        g_palette);
         if (!SetSharedPalette(failure)) return false;
     }
     IndexGifPixels(pixels, width, height, stride, g_palette, g_next);
@@ -161,6 +149,12 @@ bool AddGifFrame(const BYTE* pixels, int stride, std::wstring& failure) {
     g_animation.images.push_back(control);
     g_shown.swap(g_next);
     return true;
+}
+
+uint64_t CountGifBytes() {
+    STATSTG status = {};
+    if (g_gifStream == nullptr || FAILED(g_gifStream->Stat(&status, STATFLAG_NONAME))) return 0;
+    return status.cbSize.QuadPart;
 }
 
 bool FinishGif(std::vector<BYTE>& gif, std::wstring& failure) {

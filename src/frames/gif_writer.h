@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ bool StartGif(int width, int height, std::wstring& failure);
 // first frame sets the palette that all frames share; each later frame is
 // encoded as the rectangle that changed, its unchanged pixels see-through.
 bool AddGifFrame(const BYTE* pixels, int stride, std::wstring& failure);
+
+// The bytes encoded so far: about what the file will need on disk.
+uint64_t CountGifBytes();
 
 // The whole file: the encoded frames with their delays and the loop block.
 bool FinishGif(std::vector<BYTE>& gif, std::wstring& failure);

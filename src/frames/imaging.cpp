@@ -7,7 +7,7 @@ IWICImagingFactory* g_imagingFactory = nullptr;
 bool StartImaging(std::wstring& failure) {
     const HRESULT result =
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_IWICImagingFactory, reinterpret_cast<void**>(&g_imagingFactory));
+                         IID_PPV_ARGS(&g_imagingFactory));
     if (FAILED(result)) {
         failure = DescribeFailure(L"creating the imaging factory", result);
         return false;

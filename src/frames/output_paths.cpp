@@ -19,14 +19,8 @@ bool EndsWithSlash(const std::wstring& path) {
     return path.back() == L'\\' || path.back() == L'/';
 }
 
-std::wstring Quote(const std::wstring& text) {
-    return L"'" + text + L"'";
-}
-
 bool RefuseOut(ArgumentError& error, const std::wstring& reason) {
-    error.argument = L"--out";
-    error.reason = reason;
-    return false;
+    return Refuse(error, L"--out", reason);
 }
 
 // Makes, then removes, a file in the folder.
@@ -44,7 +38,9 @@ bool WriteAll(HANDLE file, const std::vector<BYTE>& bytes) {
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+        if (!g_writeFile(file, bytes.data() + done, chunk, &written, nullptr)) return false;
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
             return false;
         }
         done += written;
@@ -53,6 +49,8 @@ bool WriteAll(HANDLE file, const std::vector<BYTE>& bytes) {
 }
 
 }  // namespace
+
+decltype(&WriteFile) g_writeFile = WriteFile;
 
 std::wstring FindFolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
@@ -139,27 +137,56 @@ void RemoveCreatedFolderIfEmpty() {
     if (!g_createdFolder.empty()) RemoveDirectoryW(g_createdFolder.c_str());
 }
 
+std::wstring DescribeSystemError(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length > 0 ? std::wstring(text, length) : L"";
+    LocalFree(text);
+    // The system's sentence ends in a full stop and a line break.
+    while (!reason.empty() && std::wstring(L"\r\n .").find(reason.back()) != std::wstring::npos) {
+        reason.pop_back();
+    }
+    return (reason.empty() ? L"" : reason + L" ") + L"(error " + std::to_wstring(code) + L")";
+}
+
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
                       std::wstring& failure) {
     std::wstring temporary;
     HANDLE file = CreateTemporaryFile(FindFolderOf(path), temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        failure = L"cannot create a temporary file beside " + path;
+        failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(GetLastError());
         return false;
     }
     bool written = WriteAll(file, bytes);
-    if (!CloseHandle(file)) {
+    DWORD code = written ? ERROR_SUCCESS : GetLastError();
+    if (!CloseHandle(file) && written) {
         written = false;
+        code = GetLastError();
+    }
+    if (written &&
+        !MoveFileExW(temporary.c_str(), ExtendPath(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        written = false;
+        code = GetLastError();
     }
     if (!written) {
+        // The user reads the name asked for; the temporary one is gone.
         DeleteFileW(temporary.c_str());
-        failure = L"cannot write " + temporary;
-        return false;
+        failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(code);
     }
-    if (!MoveFileExW(temporary.c_str(), ExtendPath(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(temporary.c_str());
-        failure = L"cannot move the finished file onto " + path;
-        return false;
+    return written;
+}
+
+bool HasRoomFor(const std::wstring& path, uint64_t bytes, std::wstring& failure) {
+    ULARGE_INTEGER free = {};
+    // Where the platform cannot tell, the write itself will.
+    if (!GetDiskFreeSpaceExW(ExtendPath(FindFolderOf(path)).c_str(), &free, nullptr, nullptr) ||
+        free.QuadPart >= bytes) {
+        return true;
     }
-    return true;
+    failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(ERROR_DISK_FULL) +
+              L"; it needs " + std::to_wstring(bytes) + L" bytes or more, " +
+              std::to_wstring(free.QuadPart) + L" are free";
+    return false;
 }

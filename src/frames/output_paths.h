@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,21 @@ bool ResolveOutputPaths(const FrameRequest& request, std::vector<std::wstring>& 
                         ArgumentError& error);
 
 // Writes `bytes` to a temporary file in the folder of `path`, then moves
-// it onto `path`; on any failure the temporary file is removed and
-// `path` is left as it was.
+// it onto `path`; on any failure the temporary file is removed, `path` is
+// left as it was, and `failure` names `path` and the system's reason.
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
                       std::wstring& failure);
+
+// The file writes of WriteFileInPlace: a test puts a failing one here, as
+// a disk that fills up is not at hand.
+extern decltype(&WriteFile) g_writeFile;
+
+// "Access is denied (error 5)": the system's words for an error code.
+std::wstring DescribeSystemError(DWORD code);
+
+// Whether the disk of `path` has `bytes` free; otherwise `failure` says
+// the disk is full. True when the platform cannot tell.
+bool HasRoomFor(const std::wstring& path, uint64_t bytes, std::wstring& failure);
 
 // Removes the folder ResolveOutputPaths created for this run if nothing
 // has been written into it: a run that fails leaves no empty folder.

@@ -182,6 +182,10 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"formation --v 0.2", L"--v", L"slider value"},
         {L"formation --v nan", L"--v", L"slider value"},
         {L"formation --out=", L"--out", L"names no file"},
+        {L"formation --out con.png", L"--out", L"device of Windows"},
+        {L"formation --out C:\\slides\\Nul.PNG", L"--out", L"device"},
+        {L"title --out lpt1.x/aux.gif", L"--out", L"device"},
+        {L"formation --frames 0:8 --out com9", L"--out", L"device"},
         {L"formation --frames 0:8 --out a.png", L"--out", L"a folder for the PNG files or a .gif"},
         {L"formation --out a.PNG --frames all", L"--out", L"one PNG file"},
         {L"formation --colour red", L"--colour", L"unknown option"},
@@ -206,6 +210,13 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         EXPECT_EQ(FormatArgumentError(error).rfind(std::wstring(refusal.argument) + L": ", 0), 0u)
             << line;
     }
+    // An empty word, as an unset variable of a script gives.
+    FrameRequest request;
+    ArgumentError error;
+    EXPECT_FALSE(ParseFrameArguments({L""}, request, error));
+    EXPECT_EQ(FormatArgumentError(error).rfind(L"screen: empty name; choose ", 0), 0u);
+    // A name that only begins like a device is a file.
+    EXPECT_EQ(Accept(L"formation --out com10.png").out, L"com10.png");
 }
 
 TEST(FrameArguments, SliderRefusalListsTheValuesOfTheTable) {

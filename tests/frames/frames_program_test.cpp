@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "program_names.h"
 #include "resource_ids.h"
 #include "run_caption_painting.h"
 
@@ -220,7 +221,7 @@ bool DecodeFrames(const std::wstring& path, const GUID& expected, std::vector<Im
     GUID container = {};
     UINT count = 0;
     HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+                                      IID_PPV_ARGS(&factory));
     if (SUCCEEDED(result)) {
         result = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
                                                     WICDecodeMetadataCacheOnDemand, &decoder);
@@ -414,11 +415,13 @@ TEST(FramesProgram, LanguageChoosesThePictures) {
         for (int x = 0; x < 400; ++x) differing += PixelAt(english, x, y) != PixelAt(russian, x, y);
     }
     EXPECT_GT(differing, 100);
-    // As released, with only Kestrum-English.exe and Kestrum-Russian.exe
-    // beside it, the exporter paints the same Russian picture.
-    const std::wstring released = CopyExporter(
-        scratch, {{L"kestrum-en.exe", L"Kestrum-English.exe"},
-                  {L"kestrum-ru.exe", L"Kestrum-Russian.exe"}});
+    // As released, with only the released programs beside it, the
+    // exporter paints the same Russian picture.
+    std::vector<std::pair<std::wstring, std::wstring>> names;
+    for (const ReleasedName& name : kReleasedNames) {
+        names.push_back({L"kestrum-" + std::wstring(name.language) + L".exe", name.program});
+    }
+    const std::wstring released = CopyExporter(scratch, names);
     const std::wstring path = scratch.folder + L"\\released.png";
     const Outcome run = RunProgram(
         released, L"formation --language ru --size 800x600 --out " + Quoted(path), scratch);
@@ -612,6 +615,7 @@ TEST(FramesProgram, RefusedArgumentsExitWithTwoAndWriteNothing) {
         const char* named;
     } kRefusals[] = {
         {L"bogus --out " + file, "bogus: unknown screen"},
+        {L"formation --out " + Quoted(scratch.folder + L"\\con.png"), "--out: "},
         {L"formation --frame 401 --out " + file, "--frame: "},
         {L"formation --frame 2000 --out " + file, "--frame: "},
         {L"formation --scale 3 --out " + file, "--scale: "},

@@ -1,8 +1,11 @@
 // The GIF's blocks and palette, in-process: what a platform encoder may
-// write besides the image data is replaced, and rare colours cost the
-// curves nothing.
+// write besides the image data is replaced, and near or rare colours cost
+// the curves nothing.
 #include "gif_blocks.h"
+#include "gif_colours.h"
 #include "gif_palette.h"
+#include "plot_pens.h"
+#include "run_caption_painting.h"
 
 #include <gtest/gtest.h>
 
@@ -52,31 +55,39 @@ TEST(GifBlocks, TimingAndLoopReplaceTheEncodersOwn) {
     EXPECT_FALSE(AnimateGif(encoded.data(), encoded.size(), animation, animated));
 }
 
-TEST(GifPalette, PensStayExactAmongManyRareColours) {
-    // White with one pixel of each pen and 2000 rare colours near white.
+TEST(GifPalette, PlotColoursStayExactAmongManyNearColours) {
+    // White, a pixel of each colour the painters draw the curves and the
+    // caption with, 2000 rare colours near white and 999 near the viscous
+    // curve's blue: too many near colours for an entry each.
     constexpr int kSide = 100;
-    const std::vector<uint32_t> pens = {0x040000, 0xFF0000, 0x0000FF};
+    std::vector<uint32_t> exact;
+    for (COLORREF pen : {kPlotBlack, kPlotRed, kPlotBlue, kPropagationBlack, kRunCaptionColour}) {
+        exact.push_back(GetRValue(pen) << 16 | GetGValue(pen) << 8 | GetBValue(pen));
+    }
     Bytes pixels(kSide * kSide * 3, 0xFF);
+    const auto put = [&pixels](int pixel, uint32_t colour) {
+        for (int c = 0; c < 3; ++c) pixels[pixel * 3 + c] = colour >> (8 * c) & 0xFF;
+    };
     for (int i = 0; i < 2000; ++i) {
-        const int colour = (255 - i % 200) | (255 - i / 10) << 8 | (255 - i % 7) << 16;
-        for (int c = 0; c < 3; ++c) pixels[(4000 + i) * 3 + c] = colour >> (8 * c) & 0xFF;
+        put(4000 + i, (255 - i % 200) | (255 - i / 10) << 8 | (255 - i % 7) << 16);
     }
-    for (int i = 0; i < 3; ++i) {
-        for (int c = 0; c < 3; ++c) pixels[i * 3 + c] = pens[i] >> (8 * c) & 0xFF;
+    for (int i = 1; i < 1000; ++i) {
+        put(6000 + i, (255 - i / 100 * 3) | (i / 10 % 10 * 3) << 8 | (i % 10 * 3) << 16);
     }
+    for (size_t i = 0; i < exact.size(); ++i) put(static_cast<int>(i), exact[i]);
     GifPalette palette;
-    BuildGifPalette(pixels.data(), kSide, kSide, kSide * 3, pens, 255, palette);
+    BuildGifPalette(pixels.data(), kSide, kSide, kSide * 3, ListExactGifColours(), 255, palette);
     EXPECT_LE(palette.colours.size(), 255u);
     Bytes entries;
     IndexGifPixels(pixels.data(), kSide, kSide, kSide * 3, palette, entries);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(palette.colours[entries[i]], pens[i]);
+    for (size_t i = 0; i < exact.size(); ++i) EXPECT_EQ(palette.colours[entries[i]], exact[i]);
     EXPECT_EQ(palette.colours[entries.back()], 0xFFFFFFu);
-    int far = 0;
+    int distant = 0;
     for (int i = 0; i < kSide * kSide * 3; ++i) {
         const int entry = palette.colours[entries[i / 3]] >> (8 * (i % 3)) & 0xFF;
-        far += std::abs(entry - pixels[i]) > 32;
+        distant += std::abs(entry - pixels[i]) > 32;
     }
-    EXPECT_EQ(far, 0);
+    EXPECT_EQ(distant, 0);
 }
 
 }  // namespace

@@ -55,7 +55,11 @@ RECT ReadMonitorRect(HMONITOR monitor) {
 
 void FitToMonitor(HWND window, HMONITOR monitor) {
     s_monitor = monitor;
-    if (!IsZoomed(window) && !IsIconic(window)) {
+    // A minimised window is put on its monitor when it is shown again.
+    if (IsIconic(window)) {
+        return;
+    }
+    if (!IsZoomed(window)) {
         ShowWindow(window, SW_MAXIMIZE);
     }
     const RECT area = ReadMonitorRect(monitor);

@@ -5,6 +5,7 @@
 #include "display_modes.h"
 #include "formation_run.h"
 #include "propagation_drawing.h"
+#include "window_dpi.h"
 
 #include <initializer_list>
 
@@ -13,7 +14,7 @@ namespace {
 // What the current screen's controls were laid out for; a dpi of 0: no
 // screen yet.
 SIZE s_laidOutSize = {};
-UINT s_laidOutDpi = 0;
+int s_laidOutDpi = 0;
 
 SIZE ReadClientSize(HWND window) {
     RECT client = {};
@@ -43,7 +44,6 @@ static void DestroyScreenControls() {
 static void CreateScreenControls(HWND window) {
     s_laidOutSize = ReadClientSize(window);
     s_laidOutDpi = ReadWindowDpi(window);
-    UpdateControlFont(s_laidOutDpi);
     switch (g_screen) {
     case ScreenTitle: CreateMenuButtons(window); break;
     case ScreenTheory:

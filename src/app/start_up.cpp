@@ -5,6 +5,7 @@
 #include "app.h"
 #include "command_line.h"
 #include "display_modes.h"
+#include "displays.h"
 #include "failure_reports.h"
 #include "keys.h"
 #include "resource_ids.h"
@@ -36,9 +37,9 @@ SIZE ComputeMainWindowSize(const RECT& desktop) {
     return SIZE{2 * (desktop.right / 2), 2 * (desktop.bottom / 2)};
 }
 
-HWND CreateMainWindow(HINSTANCE instance, SIZE size) {
-    return CreateWindowExW(0, kMainWindowClass, kMainWindowClass, WS_OVERLAPPEDWINDOW, 0, 0, size.cx,
-                           size.cy, nullptr, g_menuBar, instance, nullptr);
+HWND CreateMainWindow(HINSTANCE instance, POINT place, SIZE size) {
+    return CreateWindowExW(0, kMainWindowClass, kMainWindowClass, WS_OVERLAPPEDWINDOW, place.x,
+                           place.y, size.cx, size.cy, nullptr, g_menuBar, instance, nullptr);
 }
 
 int RunMessageLoop(HWND window) {
@@ -68,9 +69,10 @@ int RunProgram(HINSTANCE instance, int showMode) {
     }
     // Give back whatever display mode another program may have left.
     ChangeDisplaySettingsW(nullptr, CDS_FULLSCREEN);
-    RECT desktop = {};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const SIZE size = ComputeMainWindowSize(desktop);
+    const HMONITOR monitor = ChooseStartMonitor(ReadMonitorOption(GetCommandLineW()));
+    const RECT area = ReadMonitorRect(monitor);
+    const SIZE size = ComputeMainWindowSize(
+        RECT{0, 0, area.right - area.left, area.bottom - area.top});
 
     // The whole evolution is ready before the window exists.
     try {
@@ -80,11 +82,15 @@ int RunProgram(HINSTANCE instance, int showMode) {
         return ReportOutOfMemory(nullptr);
     }
 
-    HWND window = CreateMainWindow(instance, size);
+    HWND window = CreateMainWindow(instance, POINT{area.left, area.top}, size);
     if (window == nullptr) {
         return ReportStartFailure();
     }
-    ShowWindow(window, showMode);
+    // Maximised whatever the shortcut asks, unless it asks for a minimised start.
+    const bool minimised = showMode == SW_SHOWMINIMIZED || showMode == SW_MINIMIZE ||
+                           showMode == SW_SHOWMINNOACTIVE;
+    ShowWindow(window, minimised ? showMode : SW_SHOWMAXIMIZED);
+    FitToMonitor(window, monitor);
     UpdateWindow(window);
     return RunMessageLoop(window);
 }

@@ -11,9 +11,9 @@ ATOM RegisterMainWindowClass(HINSTANCE instance);
 // odd desktop width or height gives a window one pixel smaller.
 SIZE ComputeMainWindowSize(const RECT& desktop);
 
-// Creates the main window at the top-left corner with the given size;
-// WM_CREATE turns it into the borderless maximised title screen.
-HWND CreateMainWindow(HINSTANCE instance, SIZE size);
+// Creates the main window at `place` with the given size; WM_CREATE turns
+// it into the borderless maximised title screen on that monitor.
+HWND CreateMainWindow(HINSTANCE instance, POINT place, SIZE size);
 
 // Runs until the quit message and returns its wParam, or kExitFailed when
 // the message queue cannot be read. The program's keys and clicks go

@@ -134,4 +134,13 @@ TEST(ProjectorMode, ChosenByItsOptionAmongAnyOtherWords) {
     EXPECT_FALSE(ReadProjectorOption(nullptr));
 }
 
+TEST(Displays, TheMonitorOptionIsAWholeNumberFromOne) {
+    EXPECT_EQ(ReadMonitorOption(L"kestrum-en.exe --projector --MONITOR 2"), 2);
+    EXPECT_EQ(ReadMonitorOption(L"kestrum-en.exe --monitor"), 0);
+    EXPECT_EQ(ReadMonitorOption(L"kestrum-en.exe --monitor 0"), 0);
+    EXPECT_EQ(ReadMonitorOption(L"kestrum-en.exe --monitor -1"), 0);
+    EXPECT_EQ(ReadMonitorOption(L"kestrum-en.exe --monitor 2x"), 0);
+    EXPECT_EQ(ReadMonitorOption(L"\"C:\\--monitor 3\""), 0);
+}
+
 }  // namespace

@@ -76,7 +76,7 @@ double TimeStartUp(HWND* window) {
     GetWindowRect(GetDesktopWindow(), &desktop);
     AllocateFieldRows();
     SolveBurgers(g_nonlinearity, g_viscosity);
-    *window = CreateMainWindow(g_instance, ComputeMainWindowSize(desktop));
+    *window = CreateMainWindow(g_instance, POINT{0, 0}, ComputeMainWindowSize(desktop));
     ShowWindow(*window, SW_SHOWNORMAL);
     UpdateWindow(*window);
     GdiFlush();

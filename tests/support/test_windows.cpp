@@ -73,7 +73,7 @@ HWND CreateProgramWindow() {
     }
     RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    HWND window = CreateMainWindow(g_instance, ComputeMainWindowSize(desktop));
+    HWND window = CreateMainWindow(g_instance, POINT{0, 0}, ComputeMainWindowSize(desktop));
     Require(window != nullptr, "the main window is created");
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);

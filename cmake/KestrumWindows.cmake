@@ -16,7 +16,7 @@ set(KESTRUM_SHELL_SOURCES
   src/app/commands.cpp
   src/app/formation_run.cpp
   src/app/display_modes.cpp
-  src/app/button_layout.cpp
+  src/app/dpi_change.cpp
   src/app/button_panels.cpp
   src/app/keys.cpp)
 

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "button_panels.h"
 #include "commands.h"
+#include "dpi_change.h"
 #include "formation_run.h"
 #include "screens.h"
 
@@ -32,6 +33,7 @@ static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND: return OnCommand(window, wParam);
     case WM_TIMER: return OnRunTick(window, wParam);
     case WM_HSCROLL: return OnSliderScroll(window, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(window, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include "language.h"
 #include "plot_pens.h"
 #include "plots.h"
+#include "window_dpi.h"
 
 ScreenView ReadScreenView(SIZE size) {
     ScreenView view;
@@ -41,7 +42,9 @@ void PaintCurrentScreen(HDC dc, HWND window) {
         GetWindowRect(GetDesktopWindow(), &area);
     }
     const SIZE size{area.right, area.bottom};
-    screen->paint(dc, size, screen->picture, ReadScreenView(size));
+    ScreenView view = ReadScreenView(size);
+    view.dpi = ReadWindowDpi(window);
+    screen->paint(dc, size, screen->picture, view);
 }
 
 LRESULT OnPaint(HWND window) {

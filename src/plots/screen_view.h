@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "panel_layout.h"
+
 // A monotonic clock in milliseconds and a sleep, on which the propagation
 // screen paces its pauses.
 struct StageClock {
@@ -17,6 +19,7 @@ struct ScreenView {
     HMODULE pictures = nullptr;  // the module that holds the build's pictures
     int frame = 0;               // formation: the column shown, 0 to 1996
     int scale = 1;               // formation: magnification of the viscous term
+    int dpi = kDefaultDpi;       // the screen's: scales the plots' fixed sizes
     bool scaleFrame = true;      // formation: outline the magnification's button
     const StageClock* stageClock = nullptr;  // propagation: paces its 45 stages; null: no pauses
     // Projector mode (SetProjectorWidths): pen widths of the curves and of

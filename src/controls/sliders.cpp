@@ -15,7 +15,7 @@ HWND g_nonlinearityLabel = nullptr;
 
 constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS | TBS_ENABLESELRANGE;
 // The thumb's length at 96 DPI: the trackbar's own for this style.
-constexpr int kThumbLength = 21;
+constexpr int kThumbLength = 23;
 
 static HINSTANCE ReadModule(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));

@@ -21,7 +21,6 @@ set(KESTRUM_SHELL_SOURCES
   src/app/display_modes.cpp
   src/app/command_line.cpp
   src/app/displays.cpp
-  src/app/button_layout.cpp
   src/app/button_panels.cpp
   src/app/keys.cpp)
 

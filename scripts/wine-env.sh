@@ -51,11 +51,12 @@ kestrum_prefix_running() {
 }
 
 # The tests' prefix: Wine's null display driver, whose desktop is a fixed
-# 1024 x 768.
+# 1024 x 768. With KESTRUM_DPI (say 144, for 150 % display scaling) a
+# prefix of its own that reports that DPI.
 kestrum_use_test_prefix() {
   unset DISPLAY WAYLAND_DISPLAY
   export KESTRUM_GRAPHICS_DRIVER=null
-  export WINEPREFIX="${KESTRUM_WINEPREFIX:-$kestrum_root/build/wine/headless}"
+  export WINEPREFIX="${KESTRUM_WINEPREFIX:-$kestrum_root/build/wine/headless${KESTRUM_DPI:+-dpi$KESTRUM_DPI}}"
 }
 
 # Whether the prefix has its desktop process.
@@ -88,6 +89,10 @@ kestrum_prepare_prefix() {
       kestrum_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono'
       # Without a window manager every hide of a managed window stalls 2 s.
       kestrum_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+      # The display scaling; the server restart below makes Wine read it.
+      if [ -n "${KESTRUM_DPI:-}" ]; then
+        kestrum_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KESTRUM_DPI"
+      fi
       if [ -n "${KESTRUM_GRAPHICS_DRIVER:-}" ]; then
         kestrum_reg 'HKCU\Software\Wine\Drivers' /v Graphics /d "$KESTRUM_GRAPHICS_DRIVER"
       fi

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "controls.h"
 #include "language.h"
+#include "window_dpi.h"
 
 #include <initializer_list>
 
@@ -14,15 +15,15 @@ static HWND CreateButton(HWND window, const wchar_t* caption, int id, const RECT
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-static RECT ReadClientRect(HWND window) {
+static SIZE ReadClientSize(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
-    return client;
+    return SIZE{client.right, client.bottom};
 }
 
 void CreateMenuButtons(HWND window) {
     RECT places[kTitleButtonCount];
-    ComputeTitlePanel(ReadClientRect(window), places);
+    ComputeTitlePanel(ReadClientSize(window), ReadWindowDpi(window), kTitleColumnDivisor, places);
     g_theoryButton = CreateButton(window, kTheoryCaption, ID_THEORY, places[0]);
     g_propagationButton = CreateButton(window, kPropagationCaption, ID_PROPAGATION, places[1]);
     g_formationButton = CreateButton(window, kFormationCaption, ID_FORMATION, places[2]);
@@ -36,7 +37,7 @@ void CreateMenuButtons(HWND window) {
 
 void CreateFormationButtons(HWND window) {
     RECT places[kFormationButtonCount];
-    ComputeFormationPanel(ReadClientRect(window), places);
+    ComputeFormationPanel(ReadClientSize(window), ReadWindowDpi(window), places);
     g_startPauseButton = CreateButton(window, g_running ? kPauseCaption : kStartCaption,
                                       ID_START_PAUSE, places[0]);
     g_resetButton = CreateButton(window, kResetCaption, ID_RESET, places[1]);
@@ -52,12 +53,13 @@ void CreateFormationButtons(HWND window) {
 
 void CreateLoneMenuButton(HWND window, MenuButtonPosition position) {
     g_menuButton = CreateButton(window, kMenuCaption, ID_MENU,
-                                ComputeLoneMenuButton(ReadClientRect(window), position));
+                                ComputeLoneMenuButton(ReadClientSize(window),
+                                                      ReadWindowDpi(window), position));
 }
 
 void ReplaceStartPauseButton(HWND window, const wchar_t* caption) {
     RECT places[kFormationButtonCount];
-    ComputeFormationPanel(ReadClientRect(window), places);
+    ComputeFormationPanel(ReadClientSize(window), ReadWindowDpi(window), places);
     // The keyboard focus stays on the button, so that Enter can press it again.
     const bool focused = g_startPauseButton != nullptr && GetFocus() == g_startPauseButton;
     DestroyControl(g_startPauseButton);

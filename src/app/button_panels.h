@@ -1,22 +1,12 @@
-// The push-button panels of the screens and their geometry.
+// The push-button panels of the screens, placed by the panels' geometry
+// (panel_layout.h) for the window's client size and DPI.
 #pragma once
 
 #include <windows.h>
 
-constexpr int kTitleButtonCount = 5;
-constexpr int kFormationButtonCount = 6;
+#include "panel_layout.h"
 
-// Where the lone Menu button of a picture or propagation screen stands.
-enum MenuButtonPosition { MenuButtonLeft, MenuButtonPropagation };
-
-// Button rectangles for a client rectangle, in creation order: theory,
-// propagation, formation, exit, authors.
-void ComputeTitlePanel(const RECT& client, RECT buttons[kTitleButtonCount]);
-// Start/Pause, Reset, Menu, x1, x5, x10.
-void ComputeFormationPanel(const RECT& client, RECT buttons[kFormationButtonCount]);
-RECT ComputeLoneMenuButton(const RECT& client, MenuButtonPosition position);
-
-// The title panel, with g_font on every button.
+// The title panel, with the controls' font on every button.
 void CreateMenuButtons(HWND window);
 // The formation panel, "Start" on its first button ("Pause" while a run
 // goes on), with g_font.

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "language.h"
 #include "plot_pens.h"
+#include "window_dpi.h"
 
 ScreenView ReadScreenView(SIZE size) {
     ScreenView view;
@@ -40,7 +41,9 @@ void PaintCurrentScreen(HDC dc, HWND window) {
         GetWindowRect(GetDesktopWindow(), &area);
     }
     const SIZE size{area.right, area.bottom};
-    screen->paint(dc, size, screen->picture, ReadScreenView(size));
+    ScreenView view = ReadScreenView(size);
+    view.dpi = ReadWindowDpi(window);
+    screen->paint(dc, size, screen->picture, view);
 }
 
 LRESULT OnPaint(HWND window) {

@@ -1,8 +1,10 @@
 #include "sliders.h"
 
 #include "controls.h"
+#include "panel_layout.h"
 #include "slider_tables.h"
 #include "wave_model.h"
+#include "window_dpi.h"
 
 #include <commctrl.h>
 
@@ -12,21 +14,31 @@ HWND g_viscosityLabel = nullptr;
 HWND g_nonlinearityLabel = nullptr;
 
 constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS | TBS_ENABLESELRANGE;
+// The thumb's length at 96 DPI: the trackbar's own for this style.
+constexpr int kThumbLength = 23;
 
 static HINSTANCE ReadModule(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
-static HWND CreateSlider(HWND window, int top, int lastPosition) {
-    HWND slider = CreateWindowExW(0, TRACKBAR_CLASSW, L"Trackbar", kSliderStyle, 10, top, 250, 50,
-                                  window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER)),
+static HWND CreateSlider(HWND window, const RECT& place, int lastPosition, int dpi) {
+    // The trackbar sizes its thumb for 96 DPI whatever the window's: at any
+    // other DPI its length is given, scaled like everything else.
+    const DWORD style = dpi == kDefaultDpi ? kSliderStyle : kSliderStyle | TBS_FIXEDLENGTH;
+    HWND slider = CreateWindowExW(0, TRACKBAR_CLASSW, L"Trackbar", style, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER)),
                                   ReadModule(window), nullptr);
+    if (dpi != kDefaultDpi) {
+        SendMessageW(slider, TBM_SETTHUMBLENGTH, ScaleToDpi(kThumbLength, dpi), 0);
+    }
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(0, lastPosition));
     return slider;
 }
 
-static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
-    HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, 280, top, 100, 50,
+static HWND CreateLabel(HWND window, const RECT& place, const std::wstring& text) {
+    HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, place.left,
+                                 place.top, place.right - place.left, place.bottom - place.top,
                                  window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER_LABEL)),
                                  ReadModule(window), nullptr);
@@ -38,18 +50,21 @@ static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
 void CreateSliders(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
-    const int height = client.bottom;
+    const int dpi = ReadWindowDpi(window);
+    const SliderPanel places = ComputeSliderPanel(SIZE{client.right, client.bottom}, dpi);
 
-    g_viscositySlider = CreateSlider(window, height - 400, kViscosityPositions - 1);
+    g_viscositySlider = CreateSlider(window, places.viscositySlider, kViscosityPositions - 1, dpi);
     SendMessageW(g_viscositySlider, TBM_SETPAGESIZE, 0, 1);
     SendMessageW(g_viscositySlider, TBM_SETPOS, TRUE, FindViscosityPosition(g_viscosity));
     SetFocus(g_viscositySlider);
 
     g_nonlinearityLabel =
-        CreateLabel(window, height - 325, FormatNonlinearityLabel(g_nonlinearity));
-    g_viscosityLabel = CreateLabel(window, height - 400, FormatViscosityLabel(g_viscosity));
+        CreateLabel(window, places.nonlinearityLabel, FormatNonlinearityLabel(g_nonlinearity));
+    g_viscosityLabel =
+        CreateLabel(window, places.viscosityLabel, FormatViscosityLabel(g_viscosity));
 
-    g_nonlinearitySlider = CreateSlider(window, height - 325, kNonlinearityPositions - 1);
+    g_nonlinearitySlider =
+        CreateSlider(window, places.nonlinearitySlider, kNonlinearityPositions - 1, dpi);
     SendMessageW(g_nonlinearitySlider, TBM_SETPOS, TRUE, FindNonlinearityPosition(g_nonlinearity));
     SetFocus(g_nonlinearitySlider);
 }

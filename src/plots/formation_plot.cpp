@@ -1,5 +1,6 @@
 #include "plots.h"
 
+#include "panel_layout.h"
 #include "pictures.h"
 #include "plot_pens.h"
 #include "run_caption_painting.h"
@@ -19,13 +20,19 @@ constexpr int kMainCurvePoints = 480;
 constexpr int kSpeedTailPoints = 30;
 constexpr int kProfileTailPoints = 10;
 constexpr int kCoordinateLimit = 1 << 27;
+// At 96 DPI: how far the horizontal axes end short of the right edge, and
+// the length of an arrowhead's strokes along and across its axis.
+constexpr int kAxisEndOffset = 40;
+constexpr int kArrowLength = 10;
 
-// The size painted on, and which column at which magnification.
+// The size painted on, which column at which magnification, and the DPI
+// that scales the fixed sizes.
 struct Panel {
     int width;
     int height;
     int frame;
     int scale;
+    int dpi;
 };
 
 void DrawStroke(HDC dc, int x0, int y0, int x1, int y1) {
@@ -83,36 +90,36 @@ void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
     Polyline(dc, g_plotPoints, count);
 }
 
+int ReadAxisTip(const Panel& p) {
+    return p.width - ScaleToDpi(kAxisEndOffset, p.dpi);
+}
+
 void DrawHorizontalAxis(HDC dc, const Panel& p, int y) {
-    const int tip = p.width - 40;
+    const int tip = ReadAxisTip(p);
+    const int arrow = ScaleToDpi(kArrowLength, p.dpi);
     DrawStroke(dc, p.width / 2 - p.width / 14, y, tip, y);
-    DrawStroke(dc, tip, y, p.width - 50, y - 10);
-    DrawStroke(dc, tip, y, p.width - 50, y + 10);
+    DrawStroke(dc, tip, y, tip - arrow, y - arrow);
+    DrawStroke(dc, tip, y, tip - arrow, y + arrow);
 }
 
-void DrawVerticalAxis(HDC dc, int x, int tip, int foot) {
+void DrawVerticalAxis(HDC dc, const Panel& p, int x, int tip, int foot) {
+    const int arrow = ScaleToDpi(kArrowLength, p.dpi);
     DrawStroke(dc, x, tip, x, foot);
-    DrawStroke(dc, x, tip, x + 10, tip + 10);
-    DrawStroke(dc, x, tip, x - 10, tip + 10);
+    DrawStroke(dc, x, tip, x + arrow, tip + arrow);
+    DrawStroke(dc, x, tip, x - arrow, tip + arrow);
 }
 
-// Around the magnification button of `scale`, 5 pixels clear of it; x10's
-// frame has its bottom edge on the border of the area.
-void DrawScaleFrame(HDC dc, int scale, int height) {
-    int top;
-    int bottom;
-    switch (scale) {
-    case 1: top = height - 205; bottom = height - 145; break;
-    case 5: top = height - 130; bottom = height - 70; break;
-    case 10: top = height - 55; bottom = height; break;
-    default: return;
+// Around the magnification button of `scale`, where the panel's layout
+// puts it.
+void DrawScaleFrame(HDC dc, const Panel& p) {
+    RECT frame;
+    if (!ComputeScaleFrame(SIZE{p.width, p.height}, p.dpi, p.scale, frame)) {
+        return;
     }
-    const int frameLeft = 265;
-    const int frameRight = 525;
-    DrawStroke(dc, frameLeft, top, frameLeft, bottom);
-    DrawStroke(dc, frameLeft, bottom, frameRight, bottom);
-    DrawStroke(dc, frameRight, bottom, frameRight, top);
-    DrawStroke(dc, frameRight, top, frameLeft, top);
+    DrawStroke(dc, frame.left, frame.top, frame.left, frame.bottom);
+    DrawStroke(dc, frame.left, frame.bottom, frame.right, frame.bottom);
+    DrawStroke(dc, frame.right, frame.bottom, frame.right, frame.top);
+    DrawStroke(dc, frame.right, frame.top, frame.left, frame.top);
 }
 
 }  // namespace
@@ -128,45 +135,48 @@ int TruncateCoordinate(double value) {
 }
 
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
-    const Panel p{size.cx, size.cy, view.frame, view.scale};
+    const Panel p{size.cx, size.cy, view.frame, view.scale, view.dpi};
     const int w = p.width;
     const int h = p.height;
     PaintPicture(dc, size, view.pictures, background);
 
-    // The widths the plot has always used, or the projector mode's.
+    // The widths the plot has always used, at the screen's DPI, or the
+    // projector mode's.
     const int line = view.lineWidth;
     const int curve = view.curveWidth;
+    const int thin = ScaleToDpi(1, p.dpi);
+    const int thick = ScaleToDpi(2, p.dpi);
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
-    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, line, kPlotBlack));
     DrawHorizontalAxis(dc, p, h / 10 + h / 7);
     DrawHorizontalAxis(dc, p, (6 * h) / 7);
     DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
 
-    SwitchPen(dc, own, CreatePlotPen(PS_DASH, 1, line, kPlotRed));
-    DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, w - 40, h / 2 + h / 20);
+    SwitchPen(dc, own, CreatePlotPen(PS_DASH, thin, line, kPlotRed));
+    DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, ReadAxisTip(p), h / 2 + h / 20);
 
-    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, line, kPlotBlack));
     const int axisX = (2 * w) / 3 - w / 100 + w / 24;
-    DrawVerticalAxis(dc, axisX, h / 10, (2 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, axisX, (5 * h) / 7, h - h / 40);
+    DrawVerticalAxis(dc, p, axisX, h / 10, (2 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, p, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, p, axisX, (5 * h) / 7, h - h / 40);
 
-    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, line, kPlotBlue));
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thick, line, kPlotBlue));
     if (view.scaleFrame) {
-        DrawScaleFrame(dc, p.scale, h);
+        DrawScaleFrame(dc, p);
     }
     // The frame and the curve share a pen unless the projector mode's widths differ.
     if (curve != line) {
-        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlue));
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thick, curve, kPlotBlue));
     }
     DrawCurve(dc, p, g_diffusionTerm, kDiffusionPoints, kPlotStep, DiffusionY, 2);
 
-    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotRed));
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thick, curve, kPlotRed));
     DrawCurve(dc, p, g_nonlinearTerm, kMainCurvePoints, kPlotStep, SpeedY, 0);
     // The odd continuation left of row 0, where the profile has its zero.
     DrawCurve(dc, p, g_nonlinearTerm, kSpeedTailPoints, -kPlotStep, MirroredSpeedY, 0);
 
-    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, curve, kPlotBlack));
+    SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thick, curve, kPlotBlack));
     DrawCurve(dc, p, g_field, kMainCurvePoints, kPlotStep, ProfileY, 0);
     DrawCurve(dc, p, g_field, kProfileTailPoints, -kPlotStep, MirroredProfileY, 0);
 

@@ -9,15 +9,16 @@ void SetProjectorWidths(ScreenView& view, int height) {
 }
 
 HPEN CreatePlotPen(int style, int width, int projectorWidth, COLORREF colour) {
-    if (projectorWidth == 0) {
+    // CreatePen draws a dashed pen wider than 1 solid.
+    if (projectorWidth == 0 && (style == PS_SOLID || width <= 1)) {
         return CreatePen(style, width, colour);
     }
     // Round joins keep a thick polyline smooth; dashes keep flat ends, or
     // the round caps would close their gaps.
     const DWORD ends = style == PS_DASH ? PS_ENDCAP_FLAT : PS_ENDCAP_ROUND;
     LOGBRUSH brush = {BS_SOLID, colour, 0};
-    return ExtCreatePen(PS_GEOMETRIC | style | ends | PS_JOIN_ROUND, projectorWidth, &brush, 0,
-                        nullptr);
+    return ExtCreatePen(PS_GEOMETRIC | style | ends | PS_JOIN_ROUND,
+                        projectorWidth != 0 ? projectorWidth : width, &brush, 0, nullptr);
 }
 
 void SwitchPen(HDC dc, HGDIOBJ own, HPEN pen) {

@@ -20,7 +20,8 @@ constexpr COLORREF kPropagationBlack = RGB(0, 0, 0);
 void SetProjectorWidths(ScreenView& view, int height);
 
 // A solid or dashed pen of `width`, or of `projectorWidth` with round ends
-// and joins when that is not 0; null when GDI cannot make it.
+// and joins when that is not 0; a dashed pen wider than 1 keeps its dashes.
+// Null when GDI cannot make it.
 HPEN CreatePlotPen(int style, int width, int projectorWidth, COLORREF colour);
 
 // Makes `pen` current and deletes the pen it displaces, unless that is

@@ -1,5 +1,6 @@
 #include "plots.h"
 
+#include "panel_layout.h"
 #include "pictures.h"
 #include "propagation_stages.h"
 #include "plot_pens.h"
@@ -13,11 +14,35 @@ namespace {
 
 constexpr int kPlottedRows = 445;  // about one period of the initial sine
 constexpr double kPlotWidth = 16.0;
+// The header block at 96 DPI: its size, and its place left of the middle
+// and down from the top.
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
+constexpr int kHeaderLeftOfMiddle = 300;
+constexpr int kHeaderTop = 10;
 
-// The header picture at its natural size in a block of 625 x 130 pixels.
-void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
+// `extent` of the bitmap from its top-left corner, enlarged by the DPI's
+// scale with smoothing.
+void StretchBitmap(HDC dc, int x, int y, SIZE extent, int dpi, HBITMAP bitmap) {
+    HDC memory = CreateCompatibleDC(dc);
+    if (memory == nullptr) {
+        return;
+    }
+    const HGDIOBJ original = SelectObject(memory, bitmap);
+    const int ownMode = SetStretchBltMode(dc, HALFTONE);
+    POINT ownOrigin = {};
+    SetBrushOrgEx(dc, 0, 0, &ownOrigin);
+    StretchBlt(dc, x, y, ScaleToDpi(extent.cx, dpi), ScaleToDpi(extent.cy, dpi), memory, 0, 0,
+               extent.cx, extent.cy, SRCCOPY);
+    SetBrushOrgEx(dc, ownOrigin.x, ownOrigin.y, nullptr);
+    SetStretchBltMode(dc, ownMode);
+    SelectObject(memory, original);
+    DeleteDC(memory);
+}
+
+// The header picture at its natural size (times the DPI's scale) in a
+// block of 625 x 130 pixels at 96 DPI.
+void DrawHeader(HDC dc, int width, int dpi, HMODULE pictures, int id) {
     HBITMAP header = LoadBitmapW(pictures, MAKEINTRESOURCEW(id));
     if (header == nullptr) {
         return;
@@ -25,10 +50,15 @@ void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
     BITMAP size = {};
     GetObjectW(header, sizeof size, &size);
     // Only the picture's own extent: the rest of the block stays white.
-    CopyBitmap(dc, width / 2 - 300, 10,
-               SIZE{std::min<LONG>(kHeaderWidth, size.bmWidth),
-                    std::min<LONG>(kHeaderHeight, size.bmHeight)},
-               header);
+    const SIZE extent{std::min<LONG>(kHeaderWidth, size.bmWidth),
+                      std::min<LONG>(kHeaderHeight, size.bmHeight)};
+    const int x = width / 2 - ScaleToDpi(kHeaderLeftOfMiddle, dpi);
+    const int y = ScaleToDpi(kHeaderTop, dpi);
+    if (dpi == kDefaultDpi) {
+        CopyBitmap(dc, x, y, extent, header);
+    } else {
+        StretchBitmap(dc, x, y, extent, dpi, header);
+    }
     DeleteObject(header);
 }
 
@@ -90,12 +120,14 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     const int height = size.cy;
     const RECT area{0, 0, width, height};
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawHeader(dc, width, view.pictures, header);
+    DrawHeader(dc, width, view.dpi, view.pictures, header);
 
-    // The context's own pen, or the projector mode's strong black lines.
+    // The context's own pen, one as wide at the screen's DPI, or the
+    // projector mode's strong black lines.
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
-    if (view.lineWidth > 0) {
-        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.lineWidth, kPropagationBlack));
+    const int thin = ScaleToDpi(1, view.dpi);
+    if (view.lineWidth > 0 || thin > 1) {
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, view.lineWidth, kPropagationBlack));
     }
     for (int m = 2; m <= 5; ++m) {
         const int y = (m * height) / 7;
@@ -104,7 +136,7 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view) {
     }
 
     if (view.curveWidth > 0) {
-        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, view.curveWidth, kPropagationBlack));
+        SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, view.curveWidth, kPropagationBlack));
     }
     WalkStages(size, view.stages, [dc](int, POINT point, bool start) {
         if (start) {

@@ -79,14 +79,14 @@ void DrawProgress(HDC dc, const RECT& bar, int frame, int lineWidth) {
 
 }  // namespace
 
-RECT ComputeRunCaptionArea(SIZE size) {
+RECT ComputeRunCaptionArea(SIZE size, int dpi) {
     const int w = size.cx;
     const int margin = ComputeMargin(size);
     // Text, a gap and the bar, ending clear of the first axis' tip at h / 10;
     // from 0.54 of the width on, right of the longer (Russian) title of
     // the background.
     const int bottom = margin + ComputeLineHeight(size) + margin + size.cy / 80;
-    return RECT{w * 27 / 50, margin, w - 40, bottom};
+    return RECT{w * 27 / 50, margin, w - ScaleToDpi(40, dpi), bottom};
 }
 
 RECT ComputeMagnificationArea(SIZE size) {
@@ -107,7 +107,7 @@ RECT ComputePropagationCaptionArea(SIZE size) {
 }
 
 void DrawRunCaption(HDC dc, SIZE size, const ScreenView& view) {
-    const RECT area = ComputeRunCaptionArea(size);
+    const RECT area = ComputeRunCaptionArea(size, view.dpi);
     DrawCaptionText(
         dc, area, ComputeTextHeight(size),
         FormatRunCaption(view.language, g_solvedNonlinearity, g_solvedViscosity, view.frame),

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "panel_layout.h"
 #include "propagation_stages.h"
 
 // The view a painter is given.
@@ -12,6 +13,7 @@ struct ScreenView {
     HMODULE pictures = nullptr;  // the module that holds the build's pictures
     int frame = 0;               // formation: the column shown, 0 to 1996
     int scale = 1;               // formation: magnification of the viscous term
+    int dpi = kDefaultDpi;       // the screen's: scales the plots' fixed sizes
     bool scaleFrame = true;      // formation: outline the magnification's button
     int stages = kPropagationStages;  // propagation: how many stages are drawn so far
     // Projector mode (SetProjectorWidths): pen widths of the curves and of

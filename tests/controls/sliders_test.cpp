@@ -83,7 +83,7 @@ void ExpectLabelControl(HWND label, int top, const wchar_t* text) {
     const RECT rect = ChildRect(label);
     EXPECT_EQ(rect.left, 280);
     EXPECT_EQ(rect.top, top);
-    EXPECT_EQ(rect.right, 380);
+    EXPECT_EQ(rect.right, 410);  // room for "V=0.0015" in the 15-pixel-wide font
     EXPECT_EQ(rect.bottom, top + 50);
     EXPECT_EQ(GetWindowLongW(label, GWL_STYLE), static_cast<LONG>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(GetWindowLongW(label, GWL_EXSTYLE), 0);

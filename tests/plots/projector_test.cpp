@@ -59,6 +59,19 @@ int ThinnestRunThrough(const Canvas& canvas, int y, COLORREF colour) {
     return thinnest;
 }
 
+// The widths at the heights of lecture-hall screens: an odd curve width
+// (1200, 1280, 1800 rows) rounds its half up.
+TEST(ProjectorWidths, OtherLinesAreHalfTheCurvesRoundedAndAtLeastTwo) {
+    constexpr Screen kHeights[] = {{0, 600, 3, 2},  {0, 768, 3, 2},   {0, 1080, 4, 2},
+                                   {0, 1200, 5, 3}, {0, 1280, 5, 3},  {0, 1440, 6, 3},
+                                   {0, 1800, 7, 4}, {0, 2160, 8, 4}};
+    for (const Screen& screen : kHeights) {
+        const ScreenView view = ProjectorView(screen.height);
+        EXPECT_EQ(view.curveWidth, screen.curve) << screen.height;
+        EXPECT_EQ(view.lineWidth, screen.line) << screen.height;
+    }
+}
+
 class Projector : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -172,21 +172,17 @@ struct ControlSpec {
     bool hasProgramFont;
 };
 
-RECT Place(LONG x, LONG y, LONG width, LONG height) {
-    return RECT{x, y, x + width, y + height};
-}
-
 // The controls of the expected screen, the buttons where the panels' own
 // geometry puts them for the client size at which each was made (the shell
 // tests hold that geometry to the specified numbers).
 std::vector<ControlSpec> ListExpectedControls(const Expected& e) {
-    const RECT client{0, 0, e.panelClient.cx, e.panelClient.cy};
-    const LONG b = e.panelClient.cy;
+    const SIZE client = e.panelClient;
+    constexpr int dpi = kDefaultDpi;
     std::vector<ControlSpec> controls;
     switch (e.screen) {
     case ScreenTitle: {
         RECT title[kTitleButtonCount];
-        ComputeTitlePanel(client, title);
+        ComputeTitlePanel(client, dpi, kTitleColumnDivisor, title);
         controls = {
             {"theory", &g_theoryButton, ID_THEORY, L"Button", title[0], kTheoryCaption, true},
             {"propagation", &g_propagationButton, ID_PROPAGATION, L"Button", title[1],
@@ -204,15 +200,15 @@ std::vector<ControlSpec> ListExpectedControls(const Expected& e) {
         const MenuButtonPosition position =
             e.screen == ScreenPropagation ? MenuButtonPropagation : MenuButtonLeft;
         controls = {{"menu", &g_menuButton, ID_MENU, L"Button",
-                     ComputeLoneMenuButton(client, position), kMenuCaption, true}};
+                     ComputeLoneMenuButton(client, dpi, position), kMenuCaption, true}};
         break;
     }
     case ScreenFormation: {
         RECT panel[kFormationButtonCount];
-        ComputeFormationPanel(client, panel);
+        ComputeFormationPanel(client, dpi, panel);
         RECT startPause[kFormationButtonCount];
-        ComputeFormationPanel(RECT{0, 0, e.startPauseClient.cx, e.startPauseClient.cy},
-                              startPause);
+        ComputeFormationPanel(e.startPauseClient, dpi, startPause);
+        const SliderPanel sliders = ComputeSliderPanel(client, dpi);
         controls = {
             {"start/pause", &g_startPauseButton, ID_START_PAUSE, L"Button", startPause[0],
              e.running ? kPauseCaption : kStartCaption, true},
@@ -222,13 +218,13 @@ std::vector<ControlSpec> ListExpectedControls(const Expected& e) {
             {"x5", &g_scale5Button, ID_SCALE_5, L"Button", panel[4], kScale5Caption, true},
             {"x10", &g_scale10Button, ID_SCALE_10, L"Button", panel[5], kScale10Caption, true},
             {"V slider", &g_viscositySlider, ID_SLIDER, L"msctls_trackbar32",
-             Place(10, b - 400, 250, 50), L"", false},
+             sliders.viscositySlider, L"", false},
             {"b slider", &g_nonlinearitySlider, ID_SLIDER, L"msctls_trackbar32",
-             Place(10, b - 325, 250, 50), L"", false},
-            {"V label", &g_viscosityLabel, ID_SLIDER_LABEL, L"Static",
-             Place(280, b - 400, 100, 50), FormatViscosityLabel(e.viscosity), true},
+             sliders.nonlinearitySlider, L"", false},
+            {"V label", &g_viscosityLabel, ID_SLIDER_LABEL, L"Static", sliders.viscosityLabel,
+             FormatViscosityLabel(e.viscosity), true},
             {"b label", &g_nonlinearityLabel, ID_SLIDER_LABEL, L"Static",
-             Place(280, b - 325, 100, 50), FormatNonlinearityLabel(e.nonlinearity), true}};
+             sliders.nonlinearityLabel, FormatNonlinearityLabel(e.nonlinearity), true}};
         break;
     }
     }

@@ -17,8 +17,9 @@ constexpr int kRowOffsets[3] = {200, 125, 50};
 constexpr int kViscosityTop = 400;
 constexpr int kNonlinearityTop = 325;
 constexpr int kLabelX = 280;
+constexpr int kLabelWidth = 100;
 // Eight characters of the 15-pixel-wide font ("V=0.0015") and some room.
-constexpr int kLabelWidth = 130;
+constexpr int kViscosityLabelWidth = 130;
 // How far the magnification's frame stands clear of its button.
 constexpr int kFrameClearance = 5;
 
@@ -70,14 +71,14 @@ SliderPanel ComputeSliderPanel(SIZE client, int dpi) {
     const int x = ScaleToDpi(kMargin, dpi);
     const int labelX = ScaleToDpi(kLabelX, dpi);
     const int width = ScaleToDpi(kSmallWidth, dpi);
-    const int labelWidth = ScaleToDpi(kLabelWidth, dpi);
     const int height = ScaleToDpi(kButtonHeight, dpi);
     const int viscosityTop = client.cy - ScaleToDpi(kViscosityTop, dpi);
     const int nonlinearityTop = client.cy - ScaleToDpi(kNonlinearityTop, dpi);
     return SliderPanel{PlaceControl(x, viscosityTop, width, height),
-                       PlaceControl(labelX, viscosityTop, labelWidth, height),
+                       PlaceControl(labelX, viscosityTop, ScaleToDpi(kViscosityLabelWidth, dpi),
+                                    height),
                        PlaceControl(x, nonlinearityTop, width, height),
-                       PlaceControl(labelX, nonlinearityTop, labelWidth, height)};
+                       PlaceControl(labelX, nonlinearityTop, ScaleToDpi(kLabelWidth, dpi), height)};
 }
 
 bool ComputeScaleFrame(SIZE client, int dpi, int scale, RECT& frame) {

@@ -133,7 +133,7 @@ void ExpectFormationScreen(HWND window, const wchar_t* startPauseCaption,
                     {ID_SCALE_10, L"Button", L"x10", 270, 718, 250, 50},
                     {ID_SLIDER, L"msctls_trackbar32", L"Trackbar", 10, 368, 250, 50},
                     {ID_SLIDER, L"msctls_trackbar32", L"Trackbar", 10, 443, 250, 50},
-                    {ID_SLIDER_LABEL, L"Static", viscosityLabel, 280, 368, 100, 50},
+                    {ID_SLIDER_LABEL, L"Static", viscosityLabel, 280, 368, 130, 50},
                     {ID_SLIDER_LABEL, L"Static", nonlinearityLabel, 280, 443, 100, 50}});
     EXPECT_EQ(WindowText(g_startPauseButton), startPauseCaption);
 }

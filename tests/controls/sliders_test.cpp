@@ -73,7 +73,7 @@ void ExpectSliderControl(HWND slider, int top) {
     EXPECT_EQ(GetWindowLongW(slider, GWL_EXSTYLE), 0);
 }
 
-void ExpectLabelControl(HWND label, int top, const wchar_t* text) {
+void ExpectLabelControl(HWND label, int top, int width, const wchar_t* text) {
     ASSERT_TRUE(IsWindow(label));
     wchar_t className[32] = {};
     GetClassNameW(label, className, 32);
@@ -83,7 +83,7 @@ void ExpectLabelControl(HWND label, int top, const wchar_t* text) {
     const RECT rect = ChildRect(label);
     EXPECT_EQ(rect.left, 280);
     EXPECT_EQ(rect.top, top);
-    EXPECT_EQ(rect.right, 410);  // room for "V=0.0015" in the 15-pixel-wide font
+    EXPECT_EQ(rect.right, 280 + width);
     EXPECT_EQ(rect.bottom, top + 50);
     EXPECT_EQ(GetWindowLongW(label, GWL_STYLE), static_cast<LONG>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(GetWindowLongW(label, GWL_EXSTYLE), 0);
@@ -94,8 +94,9 @@ TEST(Sliders, FirstVisitShowsTheStartValues) {
     HWND window = OpenFormationScreen();
     ExpectSliderControl(g_viscositySlider, kClientHeight - 400);
     ExpectSliderControl(g_nonlinearitySlider, kClientHeight - 325);
-    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, L"V=0.2");
-    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, L"b=0.3");
+    // The V label has room for "V=0.0015" in the 15-pixel-wide font.
+    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, 130, L"V=0.2");
+    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, 100, L"b=0.3");
 
     EXPECT_EQ(ThumbPosition(g_viscositySlider), 11);
     EXPECT_EQ(ThumbPosition(g_nonlinearitySlider), 15);

@@ -168,7 +168,7 @@ TEST(Resources, IconAndVersionOfEveryProgram) {
     }
 }
 
-TEST(Resources, ManifestRunsAsInvokerWithoutUiAccess) {
+TEST(Resources, ManifestRunsAsInvokerAwareOfEachMonitorsDpi) {
     HMODULE program = LoadProgram();
     ASSERT_NE(program, nullptr);
     HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
@@ -178,6 +178,11 @@ TEST(Resources, ManifestRunsAsInvokerWithoutUiAccess) {
     EXPECT_NE(manifest.find("<trustInfo"), std::string::npos);
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+    // Sharp at any scaling, with the older systems' setting beside it, and
+    // the classic controls (no common-controls 6 dependency).
+    EXPECT_NE(manifest.find(">PerMonitorV2"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm<"), std::string::npos);
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
     FreeLibrary(program);
 }
 

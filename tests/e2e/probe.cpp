@@ -14,8 +14,10 @@
 // "idle". With "time-key KEY SCREEN" it presses the key (a virtual-key
 // code) as the keyboard would and writes how many milliseconds passed until
 // the window showed SCREEN: "title" (the title panel is up) or "blank" (no
-// control is visible), or "timeout" after two seconds. Exit code 1: no
-// window.
+// control is visible), or "timeout" after two seconds. With "resolution W
+// H" it changes the display's resolution (in a Wine virtual desktop, that
+// desktop's size). KESTRUM_PROBE_DESKTOP names a desktop to join first.
+// Exit code 1: no window.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -132,6 +134,21 @@ void TimeKey(HWND window, WORD key, const char* screen) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Windows of another desktop are found only from that desktop.
+    if (const char* desktop = std::getenv("KESTRUM_PROBE_DESKTOP")) {
+        const HDESK joined = OpenDesktopA(desktop, 0, FALSE, GENERIC_ALL);
+        if (joined == nullptr || !SetThreadDesktop(joined)) return 2;
+    }
+    if (argc > 3 && std::strcmp(argv[1], "resolution") == 0) {
+        DEVMODEW mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(std::atoi(argv[2]));
+        mode.dmPelsHeight = static_cast<DWORD>(std::atoi(argv[3]));
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+        std::printf("%ld\n", result);
+        return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+    }
     const HWND window = FindWindowW(L"Ondrel", L"Ondrel");
     if (!window) {
         std::printf("none\n");

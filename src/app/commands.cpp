@@ -30,14 +30,6 @@ constexpr CommandScreens kCommandScreens[] = {
     {ID_SCALE_10, On(ScreenFormation)},
 };
 
-void ResetFormation(HWND window) {
-    SolveBurgers(g_nonlinearity, g_viscosity);
-    g_frame = 0;
-    RebuildTermFields();
-    StopRun(window);
-    InvalidateRect(window, nullptr, TRUE);
-}
-
 void SetScale(HWND window, int scale) {
     g_scale = scale;
     InvalidateRect(window, nullptr, TRUE);
@@ -80,13 +72,6 @@ LRESULT OnCommand(HWND window, WPARAM wParam) {
         ++g_screenChanges;
     }
     return 0;
-}
-
-void ApplySlidersInProjectorMode(HWND window) {
-    if (g_projector && g_screen == ScreenFormation &&
-        (g_solvedNonlinearity != g_nonlinearity || g_solvedViscosity != g_viscosity)) {
-        ResetFormation(window);
-    }
 }
 
 LRESULT OnSliderScroll(HWND window, LPARAM lParam) {

@@ -7,11 +7,6 @@
 // is on the current screen; any other command changes nothing.
 LRESULT OnCommand(HWND window, WPARAM wParam);
 
-// In the projector mode the plot never shows other values than the
-// labels: over Wave formation, a run computed for values other than the
-// sliders' is computed again at once, as Reset would.
-void ApplySlidersInProjectorMode(HWND window);
-
 // WM_HSCROLL from a slider: stores its value and rewrites its label; in
 // the projector mode also computes the new run at once.
 LRESULT OnSliderScroll(HWND window, LPARAM lParam);

@@ -1,7 +1,7 @@
 #include "display_modes.h"
 
 #include "app.h"
-#include "commands.h"
+#include "formation_run.h"
 
 #include <vector>
 

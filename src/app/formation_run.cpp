@@ -28,6 +28,21 @@ static void StartRun(HWND window) {
     g_running = true;
 }
 
+void ResetFormation(HWND window) {
+    SolveBurgers(g_nonlinearity, g_viscosity);
+    g_frame = 0;
+    RebuildTermFields();
+    StopRun(window);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void ApplySlidersInProjectorMode(HWND window) {
+    if (g_projector && g_screen == ScreenFormation &&
+        (g_solvedNonlinearity != g_nonlinearity || g_solvedViscosity != g_viscosity)) {
+        ResetFormation(window);
+    }
+}
+
 void ToggleRun(HWND window) {
     if (g_running) {
         StopRun(window);

@@ -9,6 +9,15 @@
 // over plays again from frame 0) or stops a running one.
 void ToggleRun(HWND window);
 
+// Reset: the run computed again from the sliders' values, both term
+// fields with it, stopped at frame 0.
+void ResetFormation(HWND window);
+
+// In the projector mode the plot never shows other values than the
+// labels: over Wave formation, a run computed for values other than the
+// sliders' is computed again at once, as Reset would.
+void ApplySlidersInProjectorMode(HWND window);
+
 // The run stops: the timer off, g_running false, and "Start" on its
 // button when the screen has one.
 void StopRun(HWND window);

@@ -43,7 +43,8 @@ bench: configure-windows
 	$(CMAKE_BUILD) windows -j$(JOBS) --target paint_bench_en app_bench_en
 	build/bench/tests/bench/model_bench
 	scripts/wine-run.sh build/windows/paint_bench_en.exe && scripts/wine-run.sh build/windows/app_bench_en.exe; \
-	  status=$$?; scripts/wine-stop.sh; exit $$status
+	  status=$$?; scripts/wine-stop.sh; [ $$status = 0 ] || exit $$status; \
+	for size in 1366x768 3840x2160; do scripts/wine-xvfb.sh $$size build/windows/app_bench_en.exe || exit 1; done
 
 # The time and size of the whole run as one GIF (scripts/bench-gif.sh; a few minutes).
 bench-gif: configure-windows

@@ -22,7 +22,8 @@ constexpr int ID_SCALE_5 = 1012;
 constexpr int ID_SCALE_10 = 1013;
 
 // The one window timer of the formation animation; each tick shows the
-// frame kFrameAdvance further on.
+// frame one tick further on the run's clock (run_clock.h): four columns
+// at the default V.
 constexpr UINT_PTR ANIMATION_TIMER_ID = 0;
 constexpr UINT kAnimationPeriodMs = 100;
 

@@ -16,8 +16,9 @@ void StopRun(HWND window);
 // command that leaves or rebuilds the formation screen.
 void HaltRun(HWND window);
 
-// WM_TIMER: the animation's timer shows the next frame while a run goes on
-// on the formation screen; any other tick, or one queued before the timer
-// was killed, changes nothing; under a blank screen the run holds. The
-// tick that shows the last frame stops the run.
+// WM_TIMER: the animation's timer shows the frame of the next tick of the
+// run's clock (run_clock.h) while a run goes on on the formation screen;
+// any other tick, or one queued before the timer was killed, changes
+// nothing; under a blank screen the run holds. The run's last tick stops
+// the run.
 LRESULT OnRunTick(HWND window, WPARAM timer);

@@ -25,8 +25,13 @@ static HWND CreateSlider(HWND window, int top, int lastPosition) {
     return slider;
 }
 
-static HWND CreateLabel(HWND window, int top, const std::wstring& text) {
-    HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, 280, top, 100, 50,
+// The b label's width; the V label's holds "V=0.0015", eight characters of
+// the font's 15 pixels, with room to spare, and still ends left of the plots.
+constexpr int kLabelWidth = 100;
+constexpr int kViscosityLabelWidth = 130;
+
+static HWND CreateLabel(HWND window, int top, int width, const std::wstring& text) {
+    HWND label = CreateWindowExW(0, L"static", nullptr, WS_CHILD | WS_VISIBLE, 280, top, width, 50,
                                  window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SLIDER_LABEL)),
                                  ReadModule(window), nullptr);
@@ -46,8 +51,9 @@ void CreateSliders(HWND window) {
     SetFocus(g_viscositySlider);
 
     g_nonlinearityLabel =
-        CreateLabel(window, height - 325, FormatNonlinearityLabel(g_nonlinearity));
-    g_viscosityLabel = CreateLabel(window, height - 400, FormatViscosityLabel(g_viscosity));
+        CreateLabel(window, height - 325, kLabelWidth, FormatNonlinearityLabel(g_nonlinearity));
+    g_viscosityLabel = CreateLabel(window, height - 400, kViscosityLabelWidth,
+                                   FormatViscosityLabel(g_viscosity));
 
     g_nonlinearitySlider = CreateSlider(window, height - 325, kNonlinearityPositions - 1);
     SendMessageW(g_nonlinearitySlider, TBM_SETPOS, TRUE, FindNonlinearityPosition(g_nonlinearity));

@@ -148,7 +148,7 @@ void ExpectFormationScreen(HWND window, const wchar_t* startPauseCaption,
                     {ID_SCALE_10, L"Button", L"x10", 270, 718, 250, 50},
                     {ID_SLIDER, L"msctls_trackbar32", L"Trackbar", 10, 368, 250, 50},
                     {ID_SLIDER, L"msctls_trackbar32", L"Trackbar", 10, 443, 250, 50},
-                    {ID_SLIDER_LABEL, L"Static", viscosityLabel, 280, 368, 100, 50},
+                    {ID_SLIDER_LABEL, L"Static", viscosityLabel, 280, 368, 130, 50},
                     {ID_SLIDER_LABEL, L"Static", nonlinearityLabel, 280, 443, 100, 50}});
     EXPECT_EQ(WindowText(g_startPauseButton), startPauseCaption);
 }
@@ -228,7 +228,7 @@ TEST(Screens, FormationShowsItsPanelAndSlidersOnEveryVisit) {
     for (int visit = 0; visit < 3; ++visit) {
         SCOPED_TRACE(visit);
         PressButton(window, g_formationButton);
-        ExpectFormationScreen(window, kStartCaption, L"V=0.2", L"b=0.3");
+        ExpectFormationScreen(window, kStartCaption, L"V=0.002", L"b=0.3");
         PumpMessages();
         const std::vector<ChildWindow> formation = ListChildren(window);
         PressButton(window, g_menuButton);
@@ -485,6 +485,23 @@ TEST(Animation, AWholeRunEndsWithStartAndStartPlaysItAgain) {
     CloseProgramWindow(window);
 }
 
+// One clock at every V: 100 ticks at the left end of the slider advance the
+// wave as far as 400 columns of the default run, 142 of its own, and the
+// run ends with the default run's length, at column 709.
+TEST(Animation, ARunAtTheSmallestViscosityKeepsTheClock) {
+    HWND window = OpenProgram();
+    PressButton(window, g_formationButton);
+    MoveSlider(window, g_viscositySlider, 0);
+    PressButton(window, g_resetButton);
+    PressButton(window, g_startPauseButton);
+    for (int tick = 0; tick < 100; ++tick) Tick(window);
+    EXPECT_EQ(g_frame, 142);
+    for (int tick = 100; tick < kRunTicks; ++tick) Tick(window);
+    EXPECT_EQ(g_frame, 709);
+    EXPECT_FALSE(g_running);
+    CloseProgramWindow(window);
+}
+
 TEST(Animation, ResetFromEveryStateStopsAtFrameZero) {
     HWND window = OpenProgram();
     PressButton(window, g_formationButton);
@@ -537,7 +554,7 @@ TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
     PressButton(window, g_formationButton);
     EXPECT_FALSE(g_running);
     EXPECT_EQ(g_frame, 20);
-    ExpectFormationScreen(window, kStartCaption, L"V=0.2", L"b=0.3");
+    ExpectFormationScreen(window, kStartCaption, L"V=0.002", L"b=0.3");
     EXPECT_FALSE(TimerIsRunning(window));
 
     PressButton(window, g_startPauseButton);

@@ -33,7 +33,8 @@ HFONT CreateCaptionFont(int height) {
 
 // One line from the top of `area`, at the left or centred. On a narrow
 // screen (4:3, a 5:4 projector) the text may not fit at its height: it is
-// made just small enough.
+// made just small enough. Widths do not shrink in proportion to the
+// height (hinting, whole pixels), so each try measures again.
 void DrawCaptionText(HDC dc, const RECT& area, int height, const std::wstring& text,
                      bool centred) {
     HFONT font = CreateCaptionFont(height);
@@ -42,11 +43,13 @@ void DrawCaptionText(HDC dc, const RECT& area, int height, const std::wstring& t
     SIZE extent = {};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     const int room = area.right - area.left;
-    if (extent.cx > room) {
+    while (extent.cx > room && height > 1) {
+        height = std::min(height - 1, static_cast<int>(height * room / extent.cx));
         SelectObject(dc, ownFont);
         DeleteObject(font);
-        font = CreateCaptionFont(height * room / extent.cx);
-        SelectObject(dc, font != nullptr ? font : ownFont);
+        font = CreateCaptionFont(std::max(height, 1));
+        if (font == nullptr) return;
+        SelectObject(dc, font);
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const int left = centred ? area.left + std::max(0, room - static_cast<int>(extent.cx)) / 2
@@ -57,7 +60,7 @@ void DrawCaptionText(HDC dc, const RECT& area, int height, const std::wstring& t
     SetTextColor(dc, ownColour);
     SetBkMode(dc, ownMode);
     SelectObject(dc, ownFont);
-    if (font != nullptr) DeleteObject(font);
+    DeleteObject(font);
 }
 
 // The run as an outlined bar, filled as far as `progress` (0 to 1).

@@ -75,7 +75,7 @@ void ExpectSliderControl(HWND slider, int top) {
     EXPECT_EQ(GetWindowLongW(slider, GWL_EXSTYLE), 0);
 }
 
-void ExpectLabelControl(HWND label, int top, const wchar_t* text) {
+void ExpectLabelControl(HWND label, int top, const wchar_t* text, const wchar_t* longest) {
     ASSERT_TRUE(IsWindow(label));
     wchar_t className[32] = {};
     GetClassNameW(label, className, 32);
@@ -86,15 +86,15 @@ void ExpectLabelControl(HWND label, int top, const wchar_t* text) {
     EXPECT_EQ(rect.left, 280);
     EXPECT_EQ(rect.top, top);
     EXPECT_EQ(rect.bottom, top + 50);
-    // Wide enough for the longest text of either label in the labels' font,
-    // and left of the plots' axes, which start at w/2 - w/14.
+    // Wide enough for the label's longest text in the labels' font, and
+    // left of the plots' axes, which start at w/2 - w/14.
     HDC dc = GetDC(label);
     const HGDIOBJ font = SelectObject(dc, g_font);
-    SIZE longest = {};
-    GetTextExtentPoint32W(dc, L"V=0.0015", 8, &longest);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, longest, lstrlenW(longest), &extent);
     SelectObject(dc, font);
     ReleaseDC(label, dc);
-    EXPECT_GE(rect.right - rect.left, longest.cx);
+    EXPECT_GE(rect.right - rect.left, extent.cx);
     EXPECT_LT(rect.right, 1024 / 2 - 1024 / 14);
     EXPECT_EQ(GetWindowLongW(label, GWL_STYLE), static_cast<LONG>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(GetWindowLongW(label, GWL_EXSTYLE), 0);
@@ -105,8 +105,8 @@ TEST(Sliders, FirstVisitShowsTheStartValues) {
     HWND window = OpenFormationScreen();
     ExpectSliderControl(g_viscositySlider, kClientHeight - 400);
     ExpectSliderControl(g_nonlinearitySlider, kClientHeight - 325);
-    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, L"V=0.002");
-    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, L"b=0.3");
+    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, L"V=0.002", L"V=0.0015");
+    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, L"b=0.3", L"b=0.38");
 
     EXPECT_EQ(ThumbPosition(g_viscositySlider), 11);
     EXPECT_EQ(ThumbPosition(g_nonlinearitySlider), 15);

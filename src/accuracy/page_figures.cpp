@@ -1,6 +1,7 @@
 #include "page_figures.h"
 
 #include "exact_sine_wave.h"
+#include "run_clock.h"
 #include "solver_errors.h"
 #include "standard_form.h"
 
@@ -13,8 +14,9 @@ namespace {
 constexpr double kDefaultB = 0.3;
 constexpr double kDefaultV = 0.002;
 constexpr double kFrontViscosities[] = {0.0005, 0.001, 0.002, 0.003, 0.004};
-// The animation shows 4 columns every 100 ms.
+// The default run shows 4 columns every 100 ms.
 constexpr double kColumnsPerSecond = 40.0;
+constexpr double kTicksPerSecond = 10.0;
 constexpr int kLobeFrames[] = {200, 500, 1000, 1996};
 // Sweeps enough to tell a slow convergence from a divergence.
 constexpr int kSweeps = 400;
@@ -59,6 +61,48 @@ void PrintFrontTiming() {
         std::printf("%-7g  %6.1f    %6.1f         %6.1f (%.3f)\n", v, FindSteepestFront().slope,
                     FindSampledExactFront(kDefaultB, v).slope, -ComputeExactSlope(pi, t, nu), t);
     }
+}
+
+// The steepest front as the lecture sees it: the frame of a run, from
+// Start, that shows the steepest profile, on the run's clock (one tick
+// the same distance at every V) and, for the record, at four columns a
+// tick whatever V, as the program played before.
+void PrintFrontOnScreen() {
+    std::printf("\nSteepest front on screen at b = %g, seconds after Start: on the run's\n"
+                "clock (every tick the same distance) and at four columns a tick\n"
+                "V        clock   (tick, column)   four columns a tick\n",
+                kDefaultB);
+    double earliest = 1e9, latest = 0, earliestOld = 1e9, latestOld = 0;
+    for (double v : kFrontViscosities) {
+        SolveBurgers(kDefaultB, v);
+        SteepestFront shown = {0, 0};
+        int shownTick = 0;
+        for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
+            const int column = ComputeRunColumn(tick, v);
+            const double slope = MeasureColumnSlope(column);
+            if (slope > shown.slope) shown = {column, slope}, shownTick = tick;
+        }
+        SteepestFront old = {0, 0};
+        for (int column = 0; column <= kLastFrame; column += kFrameAdvance) {
+            const double slope = MeasureColumnSlope(column);
+            if (slope > old.slope) old = {column, slope};
+        }
+        const double seconds = shownTick / kTicksPerSecond;
+        const double oldSeconds = old.column / kColumnsPerSecond;
+        earliest = std::fmin(earliest, seconds), latest = std::fmax(latest, seconds);
+        earliestOld = std::fmin(earliestOld, oldSeconds);
+        latestOld = std::fmax(latestOld, oldSeconds);
+        std::printf("%-7g  %5.1f   (%3d, %4d)       %5.1f\n", v, seconds, shownTick, shown.column,
+                    oldSeconds);
+    }
+    std::printf("Latest against earliest across the slider: %.1f %% on the clock, %.0f %%\n"
+                "at four columns a tick\n",
+                100 * (latest / earliest - 1), 100 * (latestOld / earliestOld - 1));
+    std::printf("Last tick of a run (the run's length, s):");
+    for (double v : kFrontViscosities) {
+        std::printf(" V=%g %.1f", v, ComputeLastRunTick(v) / kTicksPerSecond);
+    }
+    std::printf("\n");
 }
 
 // Shapes depend on b / (pi V) alone; the clocks of two such pairs differ.
@@ -118,22 +162,25 @@ void PrintDecay() {
                 nu, 1 / nu);
     for (double t : {FindSteepestTime(nu), 3.3, lastTime}) {
         const WaveSummary summary = SummariseWave(t, nu);
-        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f\n", t,
-                    summary.energy, summary.largest, pi / (1 + t));
+        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f (%.0f %% "
+                    "below), Re / (1 + t) %.1f\n",
+                    t, summary.energy, summary.largest, pi / (1 + t),
+                    100 * (1 - summary.largest * (1 + t) / pi), 1 / (nu * (1 + t)));
     }
-    std::printf("Last frame at b = %g: its t and largest u; the exact largest u at the\n"
-                "defaults' last t = %.1f\n",
-                kDefaultB, lastTime);
+    std::printf("Last frame of a run at b = %g (on the run's clock): its column, t and\n"
+                "largest u; the exact largest u at that t\n",
+                kDefaultB);
     for (double v : kFrontViscosities) {
         SolveBurgers(kDefaultB, v);
         const double vnu = ComputeStandardViscosity(kDefaultB, v);
+        const int last = ComputeRunColumn(ComputeLastRunTick(v), v);
+        const double t = ComputeEffectiveTime(last, kDefaultB, v);
         double exact = 0;
         for (int row = 0; row < kDisplayedRows; ++row) {
-            exact = std::fmax(exact, ComputeExactWave(ComputeRowPosition(row), lastTime, vnu));
+            exact = std::fmax(exact, ComputeExactWave(ComputeRowPosition(row), t, vnu));
         }
-        std::printf("  V=%-6g t = %4.1f, largest u %.3f; exact at t = %.1f: %.3f\n", v,
-                    ComputeEffectiveTime(kLastFrame, kDefaultB, v),
-                    FindLargestDisplayedValue(kLastFrame), lastTime, exact);
+        std::printf("  V=%-6g column %4d, t = %4.1f, largest u %.3f; exact %.3f\n", v, last, t,
+                    FindLargestDisplayedValue(last), exact);
     }
 }
 
@@ -264,6 +311,7 @@ void PrintSweepConvergence() {
 
 void PrintPageFigures() {
     PrintFrontTiming();
+    PrintFrontOnScreen();
     PrintSameShapes();
     PrintSteepeningThreshold();
     PrintDecay();

@@ -33,6 +33,14 @@ double FindLargestDisplayedValue(int column) {
     return largest;
 }
 
+double FindLargestDisplayedSize(int column) {
+    double largest = 0;
+    for (int row = 0; row < kDisplayedRows; ++row) {
+        largest = std::fmax(largest, std::fabs(g_field[row][column]));
+    }
+    return largest;
+}
+
 // Breaking (t = 1), the full jump (t = pi/2) and the steepest front, and
 // how steep the front is, measured alike in the program and the exact wave.
 void PrintFrontTiming() {
@@ -162,7 +170,7 @@ void PrintDecay() {
                 nu, 1 / nu);
     for (double t : {FindSteepestTime(nu), 3.3, lastTime}) {
         const WaveSummary summary = SummariseWave(t, nu);
-        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f (%.0f %% "
+        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f (%.1f %% "
                     "below), Re / (1 + t) %.1f\n",
                     t, summary.energy, summary.largest, pi / (1 + t),
                     100 * (1 - summary.largest * (1 + t) / pi), 1 / (nu * (1 + t)));
@@ -263,9 +271,24 @@ void PrintOvershoot() {
     }
     std::printf("\nLargest |u| at b=%g V=%g (b h / V = %.2f), the exact wave staying\n"
                 "within 1: %.4f on the displayed rows (row %d, column %d), %.4f on all\n"
-                "rows (row %d, column %d); largest u at frame 48: %.4f\n",
+                "rows (row %d, column %d); largest u at column 48: %.4f\n",
                 b, v, b * kRowSpacing / v, displayed, displayedRow, displayedColumn, anywhere,
                 row, column, FindLargestDisplayedValue(48));
+    std::printf("Largest displayed |u| at V = %g over all columns, and over the frames\n"
+                "a run shows on its clock (its tick and column):\n", v);
+    for (double overshooting : {0.24, 0.26, 0.3, 0.4}) {
+        SolveBurgers(overshooting, v);
+        double all = 0;
+        for (int j = 0; j < kEvolutionSteps; ++j) all = std::fmax(all, FindLargestDisplayedSize(j));
+        double shown = 0;
+        int shownTick = 0;
+        for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
+            const double largest = FindLargestDisplayedSize(ComputeRunColumn(tick, v));
+            if (largest > shown) shown = largest, shownTick = tick;
+        }
+        std::printf("  b=%-4g %.4f; shown %.4f (tick %d, column %d)\n", overshooting, all, shown,
+                    shownTick, ComputeRunColumn(shownTick, v));
+    }
 }
 
 // Sweeps of the solver's update, repeated from a column without end: do

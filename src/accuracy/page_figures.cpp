@@ -71,6 +71,28 @@ void PrintFrontTiming() {
     }
 }
 
+// The frame of a run on its clock that shows the steepest profile of the
+// latest solve at V: its tick and column.
+struct ShownFront {
+    int tick;
+    int column;
+};
+
+ShownFront FindShownSteepestFront(double v) {
+    ShownFront shown = {0, 0};
+    double steepest = 0;
+    for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
+        const double slope = MeasureColumnSlope(ComputeRunColumn(tick, v));
+        if (slope > steepest) steepest = slope, shown = {tick, ComputeRunColumn(tick, v)};
+    }
+    return shown;
+}
+
+// Seconds after Start at which a run's clock reaches t at b, whatever V.
+double ComputeSecondsOfTime(double t, double b) {
+    return t / (b * kPi * ComputeTickDistance()) / kTicksPerSecond;
+}
+
 // The steepest front as the lecture sees it: the frame of a run, from
 // Start, that shows the steepest profile, on the run's clock (one tick
 // the same distance at every V) and, for the record, at four columns a
@@ -83,13 +105,8 @@ void PrintFrontOnScreen() {
     double earliest = 1e9, latest = 0, earliestOld = 1e9, latestOld = 0;
     for (double v : kFrontViscosities) {
         SolveBurgers(kDefaultB, v);
-        SteepestFront shown = {0, 0};
-        int shownTick = 0;
-        for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
-            const int column = ComputeRunColumn(tick, v);
-            const double slope = MeasureColumnSlope(column);
-            if (slope > shown.slope) shown = {column, slope}, shownTick = tick;
-        }
+        const ShownFront shown = FindShownSteepestFront(v);
+        const int shownTick = shown.tick;
         SteepestFront old = {0, 0};
         for (int column = 0; column <= kLastFrame; column += kFrameAdvance) {
             const double slope = MeasureColumnSlope(column);
@@ -106,6 +123,13 @@ void PrintFrontOnScreen() {
     std::printf("Latest against earliest across the slider: %.1f %% on the clock, %.0f %%\n"
                 "at four columns a tick\n",
                 100 * (latest / earliest - 1), 100 * (latestOld / earliestOld - 1));
+    const double pi = std::acos(-1.0);
+    for (double b : {kDefaultB, 0.4}) {
+        std::printf("On the clock at b = %g, whatever V: t = 1 at %.1f s, t = pi/2 at %.1f s,\n"
+                    "t = 1.65 at %.1f s, t = 3.3 at %.1f s\n",
+                    b, ComputeSecondsOfTime(1, b), ComputeSecondsOfTime(pi / 2, b),
+                    ComputeSecondsOfTime(1.65, b), ComputeSecondsOfTime(3.3, b));
+    }
     std::printf("Last tick of a run (the run's length, s):");
     for (double v : kFrontViscosities) {
         std::printf(" V=%g %.1f", v, ComputeLastRunTick(v) / kTicksPerSecond);
@@ -113,19 +137,23 @@ void PrintFrontOnScreen() {
     std::printf("\n");
 }
 
-// Shapes depend on b / (pi V) alone; the clocks of two such pairs differ.
+// Shapes depend on b / (pi V) alone; the distance to them as 1 / b.
 void PrintSameShapes() {
     struct Pair {
         double b;
         double v;
     };
-    std::printf("\nSame Reynolds number, different clocks: steepest front\n");
+    std::printf("\nSame Reynolds number, same shapes; the distance to them goes as 1 / b:\n"
+                "steepest front\n");
     for (const Pair pair : {Pair{0.2, 0.001}, Pair{0.4, 0.002}}) {
         SolveBurgers(pair.b, pair.v);
         const SteepestFront front = FindSteepestFront();
-        std::printf("  b=%g V=%g Re=%.1f: column %d (%.1f s), slope %.1f\n", pair.b, pair.v,
-                    1 / ComputeStandardViscosity(pair.b, pair.v), front.column,
-                    front.column / kColumnsPerSecond, front.slope);
+        const ShownFront shown = FindShownSteepestFront(pair.v);
+        std::printf("  b=%g V=%g Re=%.1f: column %d, slope %.1f; on screen %.1f s after Start\n"
+                    "    (column %d), at four columns a tick %.1f s\n",
+                    pair.b, pair.v, 1 / ComputeStandardViscosity(pair.b, pair.v), front.column,
+                    front.slope, shown.tick / kTicksPerSecond, shown.column,
+                    front.column / kColumnsPerSecond);
     }
 }
 

@@ -45,12 +45,11 @@ double FindLargestDisplayedSize(int column) {
 // how steep the front is, measured alike in the program and the exact wave.
 void PrintFrontTiming() {
     const double pi = std::acos(-1.0);
-    std::printf("\nFront at b = %g, in columns (%g a second after Start): without\n"
-                "viscosity the profile breaks at t = 1 and the jump is 2 at t = pi/2;\n"
-                "steepest in the program and in the exact wave, on the effective and\n"
-                "the stated clock\n"
+    std::printf("\nFront at b = %g, in computed columns: without viscosity the profile\n"
+                "would break at t = 1, and the jump is 2 at t = pi/2; steepest in the\n"
+                "program and in the exact wave, on the effective and the stated clock\n"
                 "V        t = 1   t = pi/2   program   exact   exact, stated clock\n",
-                kDefaultB, kColumnsPerSecond);
+                kDefaultB);
     for (double v : kFrontViscosities) {
         SolveBurgers(kDefaultB, v);
         const double t = FindSteepestTime(ComputeStandardViscosity(kDefaultB, v));

@@ -10,6 +10,7 @@
 #include "resource_ids.h"
 #include "run_caption_painting.h"
 #include "run_clock.h"
+#include "wave_model.h"
 
 #include <algorithm>
 #include <cctype>

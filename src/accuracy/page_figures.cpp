@@ -1,6 +1,7 @@
 #include "page_figures.h"
 
 #include "exact_sine_wave.h"
+#include "run_clock.h"
 #include "solver_errors.h"
 #include "standard_form.h"
 
@@ -13,8 +14,9 @@ namespace {
 constexpr double kDefaultB = 0.3;
 constexpr double kDefaultV = 0.002;
 constexpr double kFrontViscosities[] = {0.0005, 0.001, 0.002, 0.003, 0.004};
-// The animation shows 4 columns every 100 ms.
+// The default run shows 4 columns every 100 ms.
 constexpr double kColumnsPerSecond = 40.0;
+constexpr double kTicksPerSecond = 10.0;
 constexpr int kLobeFrames[] = {200, 500, 1000, 1996};
 // Sweeps enough to tell a slow convergence from a divergence.
 constexpr int kSweeps = 400;
@@ -31,16 +33,23 @@ double FindLargestDisplayedValue(int column) {
     return largest;
 }
 
+double FindLargestDisplayedSize(int column) {
+    double largest = 0;
+    for (int row = 0; row < kDisplayedRows; ++row) {
+        largest = std::fmax(largest, std::fabs(g_field[row][column]));
+    }
+    return largest;
+}
+
 // Breaking (t = 1), the full jump (t = pi/2) and the steepest front, and
 // how steep the front is, measured alike in the program and the exact wave.
 void PrintFrontTiming() {
     const double pi = std::acos(-1.0);
-    std::printf("\nFront at b = %g, in columns (%g a second after Start): without\n"
-                "viscosity the profile breaks at t = 1 and the jump is 2 at t = pi/2;\n"
-                "steepest in the program and in the exact wave, on the effective and\n"
-                "the stated clock\n"
+    std::printf("\nFront at b = %g, in computed columns: without viscosity the profile\n"
+                "would break at t = 1, and the jump is 2 at t = pi/2; steepest in the\n"
+                "program and in the exact wave, on the effective and the stated clock\n"
                 "V        t = 1   t = pi/2   program   exact   exact, stated clock\n",
-                kDefaultB, kColumnsPerSecond);
+                kDefaultB);
     for (double v : kFrontViscosities) {
         SolveBurgers(kDefaultB, v);
         const double t = FindSteepestTime(ComputeStandardViscosity(kDefaultB, v));
@@ -61,19 +70,89 @@ void PrintFrontTiming() {
     }
 }
 
-// Shapes depend on b / (pi V) alone; the clocks of two such pairs differ.
+// The frame of a run on its clock that shows the steepest profile of the
+// latest solve at V: its tick and column.
+struct ShownFront {
+    int tick;
+    int column;
+};
+
+ShownFront FindShownSteepestFront(double v) {
+    ShownFront shown = {0, 0};
+    double steepest = 0;
+    for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
+        const double slope = MeasureColumnSlope(ComputeRunColumn(tick, v));
+        if (slope > steepest) steepest = slope, shown = {tick, ComputeRunColumn(tick, v)};
+    }
+    return shown;
+}
+
+// Seconds after Start at which a run's clock reaches t at b, whatever V.
+double ComputeSecondsOfTime(double t, double b) {
+    return t / (b * kPi * ComputeTickDistance()) / kTicksPerSecond;
+}
+
+// The steepest front as the lecture sees it: the frame of a run, from
+// Start, that shows the steepest profile, on the run's clock (one tick
+// the same distance at every V) and, for the record, at four columns a
+// tick whatever V, as the program played before.
+void PrintFrontOnScreen() {
+    std::printf("\nSteepest front on screen at b = %g, seconds after Start: on the run's\n"
+                "clock (every tick the same distance) and at four columns a tick\n"
+                "V        clock   (tick, column)   four columns a tick\n",
+                kDefaultB);
+    double earliest = 1e9, latest = 0, earliestOld = 1e9, latestOld = 0;
+    for (double v : kFrontViscosities) {
+        SolveBurgers(kDefaultB, v);
+        const ShownFront shown = FindShownSteepestFront(v);
+        const int shownTick = shown.tick;
+        SteepestFront old = {0, 0};
+        for (int column = 0; column <= kLastFrame; column += kFrameAdvance) {
+            const double slope = MeasureColumnSlope(column);
+            if (slope > old.slope) old = {column, slope};
+        }
+        const double seconds = shownTick / kTicksPerSecond;
+        const double oldSeconds = old.column / kColumnsPerSecond;
+        earliest = std::fmin(earliest, seconds), latest = std::fmax(latest, seconds);
+        earliestOld = std::fmin(earliestOld, oldSeconds);
+        latestOld = std::fmax(latestOld, oldSeconds);
+        std::printf("%-7g  %5.1f   (%3d, %4d)       %5.1f\n", v, seconds, shownTick, shown.column,
+                    oldSeconds);
+    }
+    std::printf("Latest against earliest across the slider: %.1f %% on the clock, %.0f %%\n"
+                "at four columns a tick\n",
+                100 * (latest / earliest - 1), 100 * (latestOld / earliestOld - 1));
+    const double pi = std::acos(-1.0);
+    for (double b : {kDefaultB, 0.4}) {
+        std::printf("On the clock at b = %g, whatever V: t = 1 at %.1f s, t = pi/2 at %.1f s,\n"
+                    "t = 1.65 at %.1f s, t = 3.3 at %.1f s\n",
+                    b, ComputeSecondsOfTime(1, b), ComputeSecondsOfTime(pi / 2, b),
+                    ComputeSecondsOfTime(1.65, b), ComputeSecondsOfTime(3.3, b));
+    }
+    std::printf("Last tick of a run (the run's length, s):");
+    for (double v : kFrontViscosities) {
+        std::printf(" V=%g %.1f", v, ComputeLastRunTick(v) / kTicksPerSecond);
+    }
+    std::printf("\n");
+}
+
+// Shapes depend on b / (pi V) alone; the distance to them as 1 / b.
 void PrintSameShapes() {
     struct Pair {
         double b;
         double v;
     };
-    std::printf("\nSame Reynolds number, different clocks: steepest front\n");
+    std::printf("\nSame Reynolds number, same shapes; the distance to them goes as 1 / b:\n"
+                "steepest front\n");
     for (const Pair pair : {Pair{0.2, 0.001}, Pair{0.4, 0.002}}) {
         SolveBurgers(pair.b, pair.v);
         const SteepestFront front = FindSteepestFront();
-        std::printf("  b=%g V=%g Re=%.1f: column %d (%.1f s), slope %.1f\n", pair.b, pair.v,
-                    1 / ComputeStandardViscosity(pair.b, pair.v), front.column,
-                    front.column / kColumnsPerSecond, front.slope);
+        const ShownFront shown = FindShownSteepestFront(pair.v);
+        std::printf("  b=%g V=%g Re=%.1f: column %d, slope %.1f; on screen %.1f s after Start\n"
+                    "    (column %d), at four columns a tick %.1f s\n",
+                    pair.b, pair.v, 1 / ComputeStandardViscosity(pair.b, pair.v), front.column,
+                    front.slope, shown.tick / kTicksPerSecond, shown.column,
+                    front.column / kColumnsPerSecond);
     }
 }
 
@@ -118,22 +197,25 @@ void PrintDecay() {
                 nu, 1 / nu);
     for (double t : {FindSteepestTime(nu), 3.3, lastTime}) {
         const WaveSummary summary = SummariseWave(t, nu);
-        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f\n", t,
-                    summary.energy, summary.largest, pi / (1 + t));
+        std::printf("  t = %5.2f: energy %.3f, largest u %.3f, pi / (1 + t) %.3f (%.1f %% "
+                    "below), Re / (1 + t) %.1f\n",
+                    t, summary.energy, summary.largest, pi / (1 + t),
+                    100 * (1 - summary.largest * (1 + t) / pi), 1 / (nu * (1 + t)));
     }
-    std::printf("Last frame at b = %g: its t and largest u; the exact largest u at the\n"
-                "defaults' last t = %.1f\n",
-                kDefaultB, lastTime);
+    std::printf("Last frame of a run at b = %g (on the run's clock): its column, t and\n"
+                "largest u; the exact largest u at that t\n",
+                kDefaultB);
     for (double v : kFrontViscosities) {
         SolveBurgers(kDefaultB, v);
         const double vnu = ComputeStandardViscosity(kDefaultB, v);
+        const int last = ComputeRunColumn(ComputeLastRunTick(v), v);
+        const double t = ComputeEffectiveTime(last, kDefaultB, v);
         double exact = 0;
         for (int row = 0; row < kDisplayedRows; ++row) {
-            exact = std::fmax(exact, ComputeExactWave(ComputeRowPosition(row), lastTime, vnu));
+            exact = std::fmax(exact, ComputeExactWave(ComputeRowPosition(row), t, vnu));
         }
-        std::printf("  V=%-6g t = %4.1f, largest u %.3f; exact at t = %.1f: %.3f\n", v,
-                    ComputeEffectiveTime(kLastFrame, kDefaultB, v),
-                    FindLargestDisplayedValue(kLastFrame), lastTime, exact);
+        std::printf("  V=%-6g column %4d, t = %4.1f, largest u %.3f; exact %.3f\n", v, last, t,
+                    FindLargestDisplayedValue(last), exact);
     }
 }
 
@@ -216,9 +298,24 @@ void PrintOvershoot() {
     }
     std::printf("\nLargest |u| at b=%g V=%g (b h / V = %.2f), the exact wave staying\n"
                 "within 1: %.4f on the displayed rows (row %d, column %d), %.4f on all\n"
-                "rows (row %d, column %d); largest u at frame 48: %.4f\n",
+                "rows (row %d, column %d); largest u at column 48: %.4f\n",
                 b, v, b * kRowSpacing / v, displayed, displayedRow, displayedColumn, anywhere,
                 row, column, FindLargestDisplayedValue(48));
+    std::printf("Largest displayed |u| at V = %g over all columns, and over the frames\n"
+                "a run shows on its clock (its tick and column):\n", v);
+    for (double overshooting : {0.24, 0.26, 0.3, 0.4}) {
+        SolveBurgers(overshooting, v);
+        double all = 0;
+        for (int j = 0; j < kEvolutionSteps; ++j) all = std::fmax(all, FindLargestDisplayedSize(j));
+        double shown = 0;
+        int shownTick = 0;
+        for (int tick = 0; tick <= ComputeLastRunTick(v); ++tick) {
+            const double largest = FindLargestDisplayedSize(ComputeRunColumn(tick, v));
+            if (largest > shown) shown = largest, shownTick = tick;
+        }
+        std::printf("  b=%-4g %.4f; shown %.4f (tick %d, column %d)\n", overshooting, all, shown,
+                    shownTick, ComputeRunColumn(shownTick, v));
+    }
 }
 
 // Sweeps of the solver's update, repeated from a column without end: do
@@ -264,6 +361,7 @@ void PrintSweepConvergence() {
 
 void PrintPageFigures() {
     PrintFrontTiming();
+    PrintFrontOnScreen();
     PrintSameShapes();
     PrintSteepeningThreshold();
     PrintDecay();

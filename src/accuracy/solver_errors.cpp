@@ -46,14 +46,21 @@ LargestGap MeasureLargestGap(Profile first, Profile second, double b, double v,
     return largest;
 }
 
+double MeasureColumnSlope(int column) {
+    double steepest = 0;
+    for (int row = 1; row < kDisplayedRows; ++row) {
+        steepest = std::fmax(steepest, ComputeSampledSlope(g_field[row + 1][column],
+                                                           g_field[row - 1][column]));
+    }
+    return steepest;
+}
+
 SteepestFront FindSteepestFront() {
     SteepestFront steepest = {0, 0};
     for (int column = 0; column < kEvolutionSteps; ++column) {
-        for (int row = 1; row < kDisplayedRows; ++row) {
-            const double slope = ComputeSampledSlope(g_field[row + 1][column], g_field[row - 1][column]);
-            if (slope > steepest.slope) {
-                steepest = {column, slope};
-            }
+        const double slope = MeasureColumnSlope(column);
+        if (slope > steepest.slope) {
+            steepest = {column, slope};
         }
     }
     return steepest;

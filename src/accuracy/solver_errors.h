@@ -34,8 +34,12 @@ struct SteepestFront {
     double slope;  // |u_x| in the standard form
 };
 
-// Where the program's profile is steepest over columns 0 to 1999, by the
-// largest difference across two rows, rows 1 to 479.
+// The program's steepest slope in one column, by the largest centred
+// difference (over two row spacings), rows 1 to 479.
+double MeasureColumnSlope(int column);
+
+// Where the program's profile is steepest over columns 0 to 1999, as
+// MeasureColumnSlope measures each.
 SteepestFront FindSteepestFront();
 
 // The exact wave measured the same way: sampled at the same rows on the

@@ -22,8 +22,8 @@ constexpr int ID_SCALE_5 = 1012;
 constexpr int ID_SCALE_10 = 1013;
 
 // The window timers: the formation animation's, whose ticks show the
-// frame kFrameAdvance further on, and Wave propagation's, whose ticks add
-// a stage.
+// frame one tick further on the run's clock (run_clock.h), four columns at
+// the default V; and Wave propagation's, whose ticks add a stage.
 constexpr UINT_PTR kAnimationTimerId = 0;
 constexpr UINT kAnimationPeriodMs = 100;
 constexpr UINT_PTR kStageTimerId = 1;

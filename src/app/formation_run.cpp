@@ -3,6 +3,9 @@
 #include "app.h"
 #include "button_panels.h"
 #include "language.h"
+#include "run_clock.h"
+
+#include <algorithm>
 
 static void ShowStartPauseCaption(HWND window, const wchar_t* caption) {
     ReplaceStartPauseButton(window, caption);
@@ -17,9 +20,14 @@ void StopRun(HWND window) {
     }
 }
 
+// The tick of the run that g_frame shows, on the clock of the solved V.
+static int ReadRunTick() {
+    return ComputeRunTick(g_frame, g_solvedViscosity);
+}
+
 static void StartRun(HWND window) {
     // A run that is over plays again from its beginning.
-    if (g_frame >= kLastFrame) {
+    if (ReadRunTick() >= ComputeLastRunTick(g_solvedViscosity)) {
         g_frame = 0;
         InvalidateRect(window, nullptr, TRUE);
     }
@@ -58,14 +66,15 @@ LRESULT OnRunTick(HWND window) {
     if (!g_running || g_screen != ScreenFormation || g_blank) {
         return 0;
     }
-    // The term fields end at column 1999: the last frame is 1996.
-    if (g_frame < kLastFrame) {
-        g_frame += kFrameAdvance;
-    }
+    // Every tick advances the wave by the same distance whatever V is: the
+    // frame is the column of the next tick on the run's clock.
+    const int lastTick = ComputeLastRunTick(g_solvedViscosity);
+    const int tick = std::min(ReadRunTick() + 1, lastTick);
+    g_frame = ComputeRunColumn(tick, g_solvedViscosity);
     // Every frame paints the whole plot: no erase needed.
     InvalidateRect(window, nullptr, FALSE);
     // The run is over, not paused: the button offers to start it again.
-    if (g_frame >= kLastFrame) {
+    if (tick >= lastTick) {
         StopRun(window);
     }
     return 0;

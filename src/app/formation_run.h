@@ -22,8 +22,8 @@ void ApplySlidersInProjectorMode(HWND window);
 // button when the screen has one.
 void StopRun(HWND window);
 
-// The animation's timer: shows the next frame while a run goes on on the
-// formation screen; a tick queued before the timer was killed changes
-// nothing; under a blank screen the run holds. The tick that shows the
-// last frame stops the run.
+// The animation's timer: shows the frame of the next tick of the run's
+// clock (run_clock.h) while a run goes on on the formation screen; a tick
+// queued before the timer was killed changes nothing; under a blank screen
+// the run holds. The run's last tick stops the run.
 LRESULT OnRunTick(HWND window);

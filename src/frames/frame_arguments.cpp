@@ -1,5 +1,6 @@
 #include "frame_arguments.h"
 
+#include "run_clock.h"
 #include "slider_tables.h"
 
 #include <cmath>
@@ -376,6 +377,12 @@ bool ParseFrameArguments(const std::vector<std::wstring>& arguments, FrameReques
         const std::wstring conflict = FindScopeConflict(*FindOption(option), request.screen);
         if (!conflict.empty()) return Refuse(error, option, conflict + L", not to " + screenName);
     }
+    const int lastRunFrame = ComputeLastRunTick(request.viscosity) * kFrameAdvance;
+    if (request.range && request.firstFrame > lastRunFrame) {
+        return Refuse(error, L"--frames",
+                      L"the run at this V ends at its frame " + std::to_wstring(lastRunFrame) +
+                          L", before " + std::to_wstring(request.firstFrame));
+    }
     return true;
 }
 
@@ -387,9 +394,18 @@ std::vector<int> ListRequestedFrames(const FrameRequest& request) {
     if (request.screen != ScreenFormation) {
         return {0};
     }
+    if (!request.range) {
+        return {request.firstFrame};
+    }
+    // A range plays the run as the program does: its frames are those of
+    // the default run, four a tick of the run's clock, and each shows the
+    // column of its tick at the request's V, up to the run's last tick.
     std::vector<int> frames;
+    const int lastTick = ComputeLastRunTick(request.viscosity);
     for (int frame = request.firstFrame; frame <= request.lastFrame; frame += request.frameStep) {
-        frames.push_back(frame);
+        const int tick = frame / kFrameAdvance;
+        if (tick > lastTick) break;
+        frames.push_back(ComputeRunColumn(tick, request.viscosity));
     }
     return frames;
 }
@@ -436,11 +452,16 @@ std::wstring DescribeUsage() {
            L"                    of the frame, its progress and the magnification if\n"
            L"                    not x1; for propagation b, V and the 45 stages\n"
            L"Formation only:\n"
-           L"  --frame N         frame 0 to 1996, a multiple of 4 (default 0)\n"
-           L"  --frames A:B[:S]  every S-th frame from A to B (S default 4), or all\n"
-           L"                    (0:1996:4); --out is then a folder for\n"
-           L"                    formation-0000.png ... or a .gif file: one GIF,\n"
-           L"                    10 frames a second, looping\n"
+           L"  --frame N         computed column N, 0 to 1996, a multiple of 4\n"
+           L"                    (default 0), whatever --v is\n"
+           L"  --frames A:B[:S]  the run as the program plays it, on its clock: the\n"
+           L"                    frames A to B of the run at the default V, every\n"
+           L"                    S-th (S default 4), or all (0:1996:4), each the\n"
+           L"                    column that shows the same distance at --v; a run\n"
+           L"                    at a larger V ends sooner (at 0.004 after frame\n"
+           L"                    1068). --out is then a folder for\n"
+           L"                    formation-0000.png ... (named by column) or a .gif\n"
+           L"                    file: one GIF, 10 frames a second, looping\n"
            L"  --scale 1|5|10    magnification of the viscous term (default 1)\n"
            L"  --b B, --v V      nonlinearity and viscosity, values of the sliders\n"
            L"                    (default 0.3 and 0.002)\n"

@@ -21,7 +21,7 @@ static std::wstring FormatLabel(const char* prefix, double number) {
 }
 
 std::wstring FormatViscosityLabel(double viscosity) {
-    return FormatLabel("V=", 100 * viscosity);
+    return FormatLabel("V=", viscosity);
 }
 
 std::wstring FormatNonlinearityLabel(double nonlinearity) {

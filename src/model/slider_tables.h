@@ -11,7 +11,7 @@ constexpr int kNonlinearityStartPosition = 15;  // b = 0.3
 extern const double kViscosityTable[kViscosityPositions];
 extern const double kNonlinearityTable[kNonlinearityPositions];
 
-// "V=" and 100 x V, in a wide stream's default formatting (0.14, 0.2).
+// "V=" and V, in a wide stream's default formatting (0.0014, 0.002).
 std::wstring FormatViscosityLabel(double viscosity);
 // "b=" and b.
 std::wstring FormatNonlinearityLabel(double nonlinearity);

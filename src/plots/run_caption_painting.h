@@ -14,7 +14,7 @@ constexpr COLORREF kRunCaptionColour = RGB(26, 42, 74);
 // Where the formation caption stands: over the plots, right of the
 // background's title and above the first plot's axis, ending where the
 // axes end at the screen's `dpi`.
-RECT ComputeRunCaptionArea(SIZE size, int dpi = kDefaultDpi);
+RECT ComputeRunCaptionArea(SIZE size);
 
 // Where a slide names the magnification: above the left end of the
 // viscous term's axis, where its curve runs flat.

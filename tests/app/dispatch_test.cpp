@@ -213,7 +213,7 @@ TEST(Screens, FormationShowsItsPanelAndSlidersOnEveryVisit) {
     for (int visit = 0; visit < 3; ++visit) {
         SCOPED_TRACE(visit);
         PressButton(window, g_formationButton);
-        ExpectFormationScreen(window, kStartCaption, L"V=0.2", L"b=0.3");
+        ExpectFormationScreen(window, kStartCaption, L"V=0.002", L"b=0.3");
         PumpMessages();
         const std::vector<ChildWindow> formation = ListChildren(window);
         PressButton(window, g_menuButton);
@@ -469,6 +469,23 @@ TEST(Animation, AWholeRunEndsWithStartAndStartPlaysItAgain) {
     CloseProgramWindow(window);
 }
 
+// One clock at every V: 100 ticks at the left end of the slider advance the
+// wave as far as 400 columns of the default run, 142 of its own, and the
+// run ends with the default run's length, at column 709.
+TEST(Animation, ARunAtTheSmallestViscosityKeepsTheClock) {
+    HWND window = OpenProgram();
+    PressButton(window, g_formationButton);
+    MoveSlider(window, g_viscositySlider, 0);
+    PressButton(window, g_resetButton);
+    PressButton(window, g_startPauseButton);
+    for (int tick = 0; tick < 100; ++tick) Tick(window);
+    EXPECT_EQ(g_frame, 142);
+    for (int tick = 100; tick < kRunTicks; ++tick) Tick(window);
+    EXPECT_EQ(g_frame, 709);
+    EXPECT_FALSE(g_running);
+    CloseProgramWindow(window);
+}
+
 TEST(Animation, ResetFromEveryStateStopsAtFrameZero) {
     HWND window = OpenProgram();
     PressButton(window, g_formationButton);
@@ -521,7 +538,7 @@ TEST(Animation, MenuDuringARunStopsItAndFormationResumesAtTheSameFrame) {
     PressButton(window, g_formationButton);
     EXPECT_FALSE(g_running);
     EXPECT_EQ(g_frame, 20);
-    ExpectFormationScreen(window, kStartCaption, L"V=0.2", L"b=0.3");
+    ExpectFormationScreen(window, kStartCaption, L"V=0.002", L"b=0.3");
     EXPECT_FALSE(TimerIsRunning(window));
 
     PressButton(window, g_startPauseButton);

@@ -5,6 +5,8 @@
 #include "app.h"
 #include "command_line.h"
 #include "display_modes.h"
+#include "run_caption_painting.h"
+#include "run_clock.h"
 #include "screens.h"
 #include "test_windows.h"
 
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -31,42 +34,71 @@ bool Overlap(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// What the run's caption adds to the formation screen: the box of the
+// pixels that differ from the plot without it, and the lowest row of
+// them above `limit`.
+struct CaptionInk {
+    RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    int lowestAboveLimit = INT_MIN;
+};
+
+CaptionInk PaintCaptionInk(SIZE size, ScreenView view, int limit) {
+    Canvas with = CreateCanvas(size.cx, size.cy, kUnpainted);
+    Canvas without = CreateCanvas(size.cx, size.cy, kUnpainted);
+    PaintScreen(with.dc, size, ScreenFormation, view);
+    view.runCaption = false;
+    PaintScreen(without.dc, size, ScreenFormation, view);
+    GdiFlush();
+    CaptionInk ink;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            if (PixelAt(with, x, y) == PixelAt(without, x, y)) continue;
+            ink.box = RECT{std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                           std::max<LONG>(ink.box.right, x + 1),
+                           std::max<LONG>(ink.box.bottom, y + 1)};
+            if (y < limit) ink.lowestAboveLimit = y + 1;
+        }
+    }
+    DestroyCanvas(without);
+    DestroyCanvas(with);
+    return ink;
+}
+
 TEST(ProjectorMode, TheRunCaptionStaysClearOfEveryControl) {
-    for (SIZE size : {SIZE{1024, 768}, SIZE{1366, 768}, SIZE{1920, 1080}}) {
-        SCOPED_TRACE(size.cx);
-        HWND window = OpenFormation(size.cx, size.cy);
-        ToggleProjector(window);
-        g_frame = 1000;
-        // What the caption adds: the plot with it against the plot without.
-        Canvas with = CreateCanvas(size.cx, size.cy, kUnpainted);
-        Canvas without = CreateCanvas(size.cx, size.cy, kUnpainted);
-        ScreenView view = ReadScreenView(size);
-        ASSERT_TRUE(view.runCaption);
-        PaintScreen(with.dc, size, ScreenFormation, view);
-        view.runCaption = false;
-        PaintScreen(without.dc, size, ScreenFormation, view);
-        GdiFlush();
-        RECT caption{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-        for (int y = 0; y < size.cy; ++y) {
-            for (int x = 0; x < size.cx; ++x) {
-                if (PixelAt(with, x, y) == PixelAt(without, x, y)) continue;
-                caption = RECT{std::min<LONG>(caption.left, x), std::min<LONG>(caption.top, y),
-                               std::max<LONG>(caption.right, x + 1),
-                               std::max<LONG>(caption.bottom, y + 1)};
+    // The longest captions, at the end of a run: b with two decimals and V
+    // with four, or the distance at b = 0; 5:4 is the narrowest screen.
+    for (SIZE size : {SIZE{1024, 768}, SIZE{1280, 1024}, SIZE{1366, 768}, SIZE{1920, 1080}}) {
+        for (double b : {0.38, 0.0}) {
+            SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy) +
+                         " b=" + std::to_string(b));
+            HWND window = OpenFormation(size.cx, size.cy);
+            g_nonlinearity = b;
+            g_viscosity = 0.0015;
+            ToggleProjector(window);
+            g_frame = ComputeRunColumn(ComputeLastRunTick(0.0015), 0.0015);
+            // The text's rows: above the bar and the half of its outline.
+            const int textBottom = ComputeRunCaptionArea(size).bottom - size.cy / 80 - size.cy / 100;
+            const ScreenView view = ReadScreenView(size);
+            ASSERT_TRUE(view.runCaption);
+            const CaptionInk ink = PaintCaptionInk(size, view, textBottom);
+            const RECT caption = ink.box;
+            ASSERT_LT(caption.left, caption.right) << "no caption";
+            // Over the plots: right of the background's title, above the
+            // first axis, and shrunk to its area where the screen is narrow.
+            EXPECT_GE(caption.left, size.cx / 2);
+            EXPECT_LT(caption.bottom, size.cy / 10 - 10);
+            EXPECT_LE(caption.right, ComputeRunCaptionArea(size).right);
+            for (const ChildWindow& control : ListChildren(window)) {
+                EXPECT_FALSE(Overlap(caption, control.rect)) << "control " << control.id;
             }
+            // On a wide screen the letters stand (like the digits, which
+            // are as tall as b and t) at least 3.5 % of the height.
+            if (b != 0 && size.cx * 9 >= size.cy * 16) {
+                EXPECT_GE(ink.lowestAboveLimit - caption.top, size.cy * 35 / 1000);
+            }
+            g_projector = false;
+            CloseProgramWindow(window);
         }
-        ASSERT_LT(caption.left, caption.right) << "no caption";
-        EXPECT_GE(caption.bottom - caption.top, size.cy / 25) << "too small to read";
-        // Over the plots: right of the background's title, above the first axis.
-        EXPECT_GE(caption.left, size.cx / 2);
-        EXPECT_LT(caption.bottom, size.cy / 10 - 10);
-        for (const ChildWindow& control : ListChildren(window)) {
-            EXPECT_FALSE(Overlap(caption, control.rect)) << "control " << control.id;
-        }
-        DestroyCanvas(without);
-        DestroyCanvas(with);
-        g_projector = false;
-        CloseProgramWindow(window);
     }
 }
 
@@ -85,7 +117,7 @@ TEST(ProjectorMode, ThePlotAlwaysShowsWhatTheLabelsSay) {
     EXPECT_FALSE(g_running);
     MoveSlider(window, g_viscositySlider, 0);
     EXPECT_EQ(g_solvedViscosity, 0.0005);
-    EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.05");
+    EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.0005");
     ToggleProjector(window);
     EXPECT_FALSE(g_projector);
     CloseProgramWindow(window);

@@ -22,10 +22,12 @@ const double kViscosityValues[32] = {
     0.0025, 0.0026, 0.0027, 0.0028, 0.0029, 0.003,  0.0031, 0.0032,
     0.0033, 0.0034, 0.0035, 0.0036, 0.0037, 0.0038, 0.0039, 0.004};
 const wchar_t* const kViscosityLabels[32] = {
-    L"V=0.05", L"V=0.1",  L"V=0.11", L"V=0.12", L"V=0.13", L"V=0.14", L"V=0.15", L"V=0.16",
-    L"V=0.17", L"V=0.18", L"V=0.19", L"V=0.2",  L"V=0.21", L"V=0.22", L"V=0.23", L"V=0.24",
-    L"V=0.25", L"V=0.26", L"V=0.27", L"V=0.28", L"V=0.29", L"V=0.3",  L"V=0.31", L"V=0.32",
-    L"V=0.33", L"V=0.34", L"V=0.35", L"V=0.36", L"V=0.37", L"V=0.38", L"V=0.39", L"V=0.4"};
+    L"V=0.0005", L"V=0.001",  L"V=0.0011", L"V=0.0012", L"V=0.0013", L"V=0.0014",
+    L"V=0.0015", L"V=0.0016", L"V=0.0017", L"V=0.0018", L"V=0.0019", L"V=0.002",
+    L"V=0.0021", L"V=0.0022", L"V=0.0023", L"V=0.0024", L"V=0.0025", L"V=0.0026",
+    L"V=0.0027", L"V=0.0028", L"V=0.0029", L"V=0.003",  L"V=0.0031", L"V=0.0032",
+    L"V=0.0033", L"V=0.0034", L"V=0.0035", L"V=0.0036", L"V=0.0037", L"V=0.0038",
+    L"V=0.0039", L"V=0.004"};
 const double kNonlinearityValues[21] = {0,    0.02, 0.04, 0.06, 0.08, 0.1,  0.12,
                                         0.14, 0.16, 0.18, 0.2,  0.22, 0.24, 0.26,
                                         0.28, 0.3,  0.32, 0.34, 0.36, 0.38, 0.4};
@@ -73,7 +75,7 @@ void ExpectSliderControl(HWND slider, int top) {
     EXPECT_EQ(GetWindowLongW(slider, GWL_EXSTYLE), 0);
 }
 
-void ExpectLabelControl(HWND label, int top, int width, const wchar_t* text) {
+void ExpectLabelControl(HWND label, int top, const wchar_t* text, const wchar_t* longest) {
     ASSERT_TRUE(IsWindow(label));
     wchar_t className[32] = {};
     GetClassNameW(label, className, 32);
@@ -83,8 +85,17 @@ void ExpectLabelControl(HWND label, int top, int width, const wchar_t* text) {
     const RECT rect = ChildRect(label);
     EXPECT_EQ(rect.left, 280);
     EXPECT_EQ(rect.top, top);
-    EXPECT_EQ(rect.right, 280 + width);
     EXPECT_EQ(rect.bottom, top + 50);
+    // Wide enough for the label's longest text in the labels' font, and
+    // left of the plots' axes, which start at w/2 - w/14.
+    HDC dc = GetDC(label);
+    const HGDIOBJ font = SelectObject(dc, g_font);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, longest, lstrlenW(longest), &extent);
+    SelectObject(dc, font);
+    ReleaseDC(label, dc);
+    EXPECT_GE(rect.right - rect.left, extent.cx);
+    EXPECT_LT(rect.right, 1024 / 2 - 1024 / 14);
     EXPECT_EQ(GetWindowLongW(label, GWL_STYLE), static_cast<LONG>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(GetWindowLongW(label, GWL_EXSTYLE), 0);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), g_font);
@@ -94,9 +105,8 @@ TEST(Sliders, FirstVisitShowsTheStartValues) {
     HWND window = OpenFormationScreen();
     ExpectSliderControl(g_viscositySlider, kClientHeight - 400);
     ExpectSliderControl(g_nonlinearitySlider, kClientHeight - 325);
-    // The V label has room for "V=0.0015" in the 15-pixel-wide font.
-    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, 130, L"V=0.2");
-    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, 100, L"b=0.3");
+    ExpectLabelControl(g_viscosityLabel, kClientHeight - 400, L"V=0.002", L"V=0.0015");
+    ExpectLabelControl(g_nonlinearityLabel, kClientHeight - 325, L"b=0.3", L"b=0.38");
 
     EXPECT_EQ(ThumbPosition(g_viscositySlider), 11);
     EXPECT_EQ(ThumbPosition(g_nonlinearitySlider), 15);
@@ -132,7 +142,7 @@ TEST(Sliders, EveryNonlinearityPositionStoresItsValueAndLabel) {
         EXPECT_EQ(WindowText(g_nonlinearityLabel), kNonlinearityLabels[position])
             << "position " << position;
         EXPECT_EQ(g_viscosity, 0.002);
-        EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.2");
+        EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.002");
     }
     // The end of the range is the end of the table: no dead position.
     MoveSlider(window, g_nonlinearitySlider, 21);
@@ -222,7 +232,7 @@ TEST(Sliders, ScrollsFromOtherSourcesChangeNothing) {
     for (HWND source : {foreign, g_viscosityLabel, g_nonlinearityLabel, g_resetButton,
                         static_cast<HWND>(nullptr)}) {
         expectUnchanged(source);
-        EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.12");
+        EXPECT_EQ(WindowText(g_viscosityLabel), L"V=0.0012");
         EXPECT_EQ(WindowText(g_nonlinearityLabel), L"b=0.08");
         EXPECT_EQ(ThumbPosition(g_viscositySlider), 3);
         EXPECT_EQ(ThumbPosition(g_nonlinearitySlider), 4);

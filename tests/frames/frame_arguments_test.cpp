@@ -100,6 +100,12 @@ TEST(FrameArguments, RangesListEveryStepFromFirstToLast) {
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames 0:12:8")), (std::vector<int>{0, 8}));
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames 400:400")), std::vector<int>{400});
     EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames all")).size(), 500u);
+    // Elsewhere on the slider a range keeps the program's clock; --frame
+    // stays a column.
+    EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames 0:1996:996 --v 0.0005")),
+              (std::vector<int>{0, 354, 707}));
+    EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frames all --v 0.004")).back(), 1993);
+    EXPECT_EQ(ListRequestedFrames(Accept(L"formation --frame 400 --v 0.004")), std::vector<int>{400});
     // A .gif takes the whole range; only the name tells.
     EXPECT_FALSE(video.gif);
     EXPECT_TRUE(Accept(L"formation --frames all --out run.GIF").gif);
@@ -153,6 +159,7 @@ TEST(FrameArguments, RefusesBadArgumentsNamingEach) {
         {L"formation --frame", L"--frame", L"needs a value"},
         {L"formation --frames 8:0", L"--frames", L"comes after"},
         {L"formation --frames 0:2000", L"--frames", L"outside 0..1996"},
+        {L"formation --v 0.004 --frames 1200:1996", L"--frames", L"ends at its frame 1068"},
         {L"formation --frames 1:9", L"--frames", L"multiple of 4"},
         {L"formation --frames 0:8:6", L"--frames", L"step"},
         {L"formation --frames 0:8:0", L"--frames", L"step"},

@@ -10,6 +10,8 @@
 #include "program_names.h"
 #include "resource_ids.h"
 #include "run_caption_painting.h"
+#include "run_clock.h"
+#include "wave_model.h"
 
 #include <algorithm>
 #include <cctype>
@@ -459,7 +461,10 @@ TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
     const std::wstring options = L"formation --size 640x360 --scale 10 --v 0.001 --caption";
     Outcome run = RunFrames(options + L" --frames 0:1000:500 --out " + Quoted(gif), scratch);
     EXPECT_EQ(run.exitCode, 0u) << run.err;
-    const Image last = WriteAndDecode(options + L" --frame 1000", scratch, L"last.png");
+    // On the program's clock the range's frame 1000 is column 568 at V = 0.001.
+    const int lastColumn = ComputeRunColumn(1000 / kFrameAdvance, 0.001);
+    const Image last =
+        WriteAndDecode(options + L" --frame " + std::to_wstring(lastColumn), scratch, L"last.png");
     std::vector<Image> frames;
     ASSERT_TRUE(DecodeFrames(gif, GUID_ContainerFormatGif, frames));
     ASSERT_EQ(frames.size(), 3u);
@@ -468,7 +473,7 @@ TEST(FramesProgram, GifPlaysTheRangeAtTheProgramsPaceForever) {
     EXPECT_NE(ReadText(gif).find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 16)),
               std::string::npos);
     // The first frame is whole. Its opaque pixels, and those of the later
-    // frames at their place, show frame 1000: the black, red and blue
+    // frames at their place, show that column: the black, red and blue
     // curves and the caption's colour exact, the rest within the
     // palette's rounding.
     ASSERT_EQ(frames[0].width, 640);

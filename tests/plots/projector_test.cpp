@@ -7,6 +7,7 @@
 #include "plots.h"
 #include "resource_ids.h"
 #include "screen_table.h"
+#include "run_caption.h"
 #include "run_caption_painting.h"
 #include "wave_model.h"
 
@@ -215,6 +216,17 @@ TEST_F(Projector, CaptionAndModeLeaveTheContextAsTheyFoundIt) {
     EXPECT_EQ(GetTextColor(canvas.dc), text);
     EXPECT_EQ(GetBkMode(canvas.dc), mode);
     DestroyCanvas(canvas);
+}
+
+// The words students copy: the true V, and how far the run has come,
+// never a frozen value while the wave changes.
+TEST(RunCaption, SaysTheRunsParametersAndHowFarItHasCome) {
+    EXPECT_EQ(FormatRunCaption(L"en", 0.3, 0.002, 400), L"b=0.3   V=0.002   time t = 3.29");
+    EXPECT_EQ(FormatRunCaption(L"ru", 0.3, 0.002, 400), L"b=0.3   V=0.002   время t = 3.29");
+    // At b = 0 the time t = b pi xi stands still: the distance xi does not.
+    EXPECT_EQ(FormatRunCaption(L"en", 0, 0.0005, 400), L"b=0   V=0.0005   distance ξ = 9.84");
+    EXPECT_EQ(FormatRunCaption(L"ru", 0, 0.0005, 709), L"b=0   V=0.0005   путь ξ = 17.44");
+    EXPECT_EQ(FormatPropagationCaption(L"en"), L"b=0.12   V=0.003   45 stages");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "gdi_counter.h"
 #include "language.h"
 #include "plots.h"
+#include "run_clock.h"
 #include "screens.h"
 #include "slider_tables.h"
 #include "test_windows.h"
@@ -312,10 +313,16 @@ std::string CheckControls(const Soak& soak) {
     return {};
 }
 
+// The frame of the run's last tick at the solved V, where a run ends.
+bool IsLastRunFrame(int frame) {
+    return ComputeRunTick(frame, g_solvedViscosity) >= ComputeLastRunTick(g_solvedViscosity);
+}
+
 std::string CheckInvariants(Soak& soak) {
     const Expected& e = soak.expected;
     std::ostringstream out;
-    if (g_frame < 0 || g_frame > kLastFrame || g_frame % kFrameAdvance != 0) {
+    if (g_frame < 0 || g_frame > kLastFrame ||
+        g_frame != ComputeRunColumn(ComputeRunTick(g_frame, g_solvedViscosity), g_solvedViscosity)) {
         out << "g_frame is " << g_frame;
     } else if (g_screen < ScreenAuthors || g_screen > ScreenTheory) {
         out << "g_screen is " << g_screen;
@@ -464,7 +471,7 @@ void ExpectCommand(Soak& soak, int id) {
     case ID_START_PAUSE:
         if (e.screen == ScreenFormation) {
             // Started again after the end of a run, it plays from frame 0.
-            if (!e.running && e.frame == kLastFrame) e.frame = 0;
+            if (!e.running && IsLastRunFrame(e.frame)) e.frame = 0;
             e.running = !e.running;
             e.startPauseClient = soak.client;
         }
@@ -566,7 +573,7 @@ bool SendTimerBurst(Soak& soak) {
         const std::string description =
             "WM_TIMER " + std::to_string(tick) + " of " + std::to_string(length) +
             " at frame " + std::to_string(before);
-        if (before == kLastFrame) {
+        if (IsLastRunFrame(before)) {
             ++soak.ticksAtLastFrame;
         }
         const bool ok = SendChecked(soak, TimerBurst, description, [&] {
@@ -575,9 +582,12 @@ bool SendTimerBurst(Soak& soak) {
             // before the timer was killed changes nothing.
             Expected& e = soak.expected;
             if (!e.running || e.screen != ScreenFormation) return;
-            e.frame = before + kFrameAdvance;
-            // A run that reaches the last frame ends: "Start" again.
-            if (e.frame == kLastFrame) {
+            // One tick of the run's clock: four columns at the default V.
+            const int last = ComputeLastRunTick(g_solvedViscosity);
+            e.frame = ComputeRunColumn(std::min(ComputeRunTick(before, g_solvedViscosity) + 1, last),
+                                       g_solvedViscosity);
+            // A run that reaches its last tick ends: "Start" again.
+            if (IsLastRunFrame(e.frame)) {
                 e.running = false;
                 e.startPauseClient = soak.client;
             }

@@ -8,13 +8,15 @@
 // "en" or "ru"; any other code reads as English.
 using LanguageCode = const wchar_t*;
 
-// b and V as the slider labels write them, then the physical time of
-// `frame` in the standard form of the equation, on the solver's effective
-// clock: "b=0.3   V=0.2   time t = 2.36".
-std::wstring FormatRunCaption(LanguageCode language, double b, double v, int frame);
+// b and V as the slider labels write them, then how far the run has come
+// at solver column `column`, on the solver's effective clock: the time in
+// the standard form of the equation, "b=0.3   V=0.002   time t = 1.65";
+// at b = 0, where that time stands still, the distance travelled,
+// "b=0   V=0.002   distance ξ = 3.50".
+std::wstring FormatRunCaption(LanguageCode language, double b, double v, int column);
 
 // b and V of the Wave propagation medium and its 45 stages:
-// "b=0.12   V=0.3   45 stages".
+// "b=0.12   V=0.003   45 stages".
 std::wstring FormatPropagationCaption(LanguageCode language);
 
 // The viscous term's magnification as its button writes it in both

@@ -19,12 +19,18 @@ std::wstring FormatParameters(double b, double v) {
 
 }  // namespace
 
-std::wstring FormatRunCaption(LanguageCode language, double b, double v, int frame) {
-    wchar_t time[32];
-    // Two decimals: the front breaks at t = 1 and is steepest at t = 1.57.
-    std::swprintf(time, 32, L"%ls t = %.2f", IsRussian(language) ? L"время" : L"time",
-                  ComputeEffectiveTime(frame, b, v));
-    return FormatParameters(b, v) + kGap + time;
+std::wstring FormatRunCaption(LanguageCode language, double b, double v, int column) {
+    const bool russian = IsRussian(language);
+    wchar_t progress[48];
+    // Two decimals: the front is steepest just after t = 1.57.
+    if (b != 0) {
+        std::swprintf(progress, 48, L"%ls t = %.2f", russian ? L"время" : L"time",
+                      ComputeEffectiveTime(column, b, v));
+    } else {
+        std::swprintf(progress, 48, L"%ls ξ = %.2f", russian ? L"путь" : L"distance",
+                      column * ComputeEffectiveColumnSpacing(v));
+    }
+    return FormatParameters(b, v) + kGap + progress;
 }
 
 std::wstring FormatPropagationCaption(LanguageCode language) {

@@ -3,6 +3,10 @@
 # tests that run under Wine.
 enable_language(RC)
 
+# How many pixels the stored pictures have per pixel of their size at
+# 96 DPI (cmake/picture-sizes.txt); the picture layer reads it too.
+set(KESTRUM_PICTURE_DENSITY 3)
+
 add_subdirectory(src/pictures)
 add_subdirectory(src/plots)
 add_subdirectory(src/controls)
@@ -84,22 +88,24 @@ function(kestrum_add_resources name rc)
   add_dependencies(kestrum_resources_${name} kestrum_icon)
 endfunction()
 
-# Renders the language's SVG sources into 24-bit BMPs in the build tree.
+# Renders the language's SVG sources into PNG files in the build tree, at
+# KESTRUM_PICTURE_DENSITY times their size in the table, which is their
+# size at 96 DPI: sharp when fitted to 3840 x 2160.
 function(kestrum_add_pictures lang out_var)
   set(outputs)
   foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
     string(REGEX MATCH "^([a-z]+):([0-9]+)x([0-9]+)$" entry ${entry})
     set(name ${CMAKE_MATCH_1})
-    set(width ${CMAKE_MATCH_2})
-    set(height ${CMAKE_MATCH_3})
+    math(EXPR width "${CMAKE_MATCH_2} * ${KESTRUM_PICTURE_DENSITY}")
+    math(EXPR height "${CMAKE_MATCH_3} * ${KESTRUM_PICTURE_DENSITY}")
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
-    set(bmp ${KESTRUM_BITMAP_DIR}/${lang}/${name}.bmp)
-    add_custom_command(OUTPUT ${bmp}
-      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height} ${PROJECT_VERSION}
-      DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh
-      COMMENT "Rendering ${lang}/${name}.bmp"
+    set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh ${svg} ${png} ${width} ${height} ${PROJECT_VERSION}
+      DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh
+      COMMENT "Rendering ${lang}/${name}.png"
       VERBATIM)
-    list(APPEND outputs ${bmp})
+    list(APPEND outputs ${png})
   endforeach()
   set(${out_var} ${outputs} PARENT_SCOPE)
 endfunction()
@@ -117,13 +123,13 @@ function(kestrum_add_language lang)
   target_link_libraries(kestrum_shell_${lang} PUBLIC kestrum_controls kestrum_plots user32 gdi32)
   kestrum_warnings(kestrum_shell_${lang})
 
-  kestrum_add_pictures(${lang} bitmaps)
-  add_custom_target(kestrum_bitmaps_${lang} DEPENDS ${bitmaps})
+  kestrum_add_pictures(${lang} pictures)
+  add_custom_target(kestrum_artwork_${lang} DEPENDS ${pictures})
   kestrum_add_resources(${lang} ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
   target_include_directories(kestrum_resources_${lang} PRIVATE ${KESTRUM_BITMAP_DIR}/${lang})
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${bitmaps} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
-  add_dependencies(kestrum_resources_${lang} kestrum_bitmaps_${lang})
+    ${pictures} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
+  add_dependencies(kestrum_resources_${lang} kestrum_artwork_${lang})
 
   add_executable(kestrum-${lang} WIN32 src/app/main.cpp)
   target_link_libraries(kestrum-${lang} PRIVATE kestrum_shell_${lang} kestrum_resources_${lang})
@@ -143,6 +149,7 @@ include(cmake/KestrumPackage.cmake)
 # the program's plot and buttons on them, to check the artwork by eye.
 add_custom_target(pictures
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-pictures.sh ${KESTRUM_OUTPUT_DIR}/pictures ${PROJECT_VERSION}
+    ${KESTRUM_PICTURE_DENSITY}
   VERBATIM)
 
 include(tests/bench/CMakeLists-windows.cmake)

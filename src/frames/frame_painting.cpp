@@ -39,10 +39,7 @@ bool CanLoadPicture(const FrameRequest& request, SIZE size, std::wstring& failur
     bool loaded = false;
     if (request.screen == ScreenPropagation) {
         // The header is drawn at its own size.
-        HANDLE header = LoadImageW(g_pictureModule, MAKEINTRESOURCEW(screen->picture),
-                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-        loaded = header != nullptr;
-        if (loaded) DeleteObject(header);
+        loaded = ReadPictureSize(g_pictureModule, screen->picture).cx > 0;
     } else {
         // Loaded into the cache, where the painter finds it.
         loaded = GetScaledPicture(g_pictureModule, screen->picture, size) != nullptr;
@@ -74,11 +71,10 @@ bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
     }
     // As data only: nothing of the program runs.
     g_picturePath = path;
-    LoadPicturesAsSections();
     g_pictureModule = LoadLibraryExW(ExtendPath(path).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (g_pictureModule == nullptr ||
-        FindResourceW(g_pictureModule, MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), RT_BITMAP) ==
+        FindResourceW(g_pictureModule, MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), kPictureType) ==
             nullptr) {
         failure = L"cannot read the pictures of " + path;
         UnloadLanguagePictures();

@@ -1,6 +1,6 @@
 #include "plots.h"
 
-#include "pictures.h"
+#include "formation_background.h"
 #include "plot_pens.h"
 #include "run_caption_painting.h"
 #include "wave_model.h"
@@ -83,11 +83,11 @@ void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
     Polyline(dc, g_plotPoints, count);
 }
 
-void DrawHorizontalAxis(HDC dc, const Panel& p, int y) {
-    const int tip = p.width - 40;
-    DrawStroke(dc, p.width / 2 - p.width / 14, y, tip, y);
-    DrawStroke(dc, tip, y, p.width - 50, y - 10);
-    DrawStroke(dc, tip, y, p.width - 50, y + 10);
+void DrawHorizontalAxis(HDC dc, const FormationMarks& marks, int y) {
+    const int tip = marks.axisTip;
+    DrawStroke(dc, marks.axisLeft, y, tip, y);
+    DrawStroke(dc, tip, y, tip - 10, y - 10);
+    DrawStroke(dc, tip, y, tip - 10, y + 10);
 }
 
 void DrawVerticalAxis(HDC dc, int x, int tip, int foot) {
@@ -117,6 +117,23 @@ void DrawScaleFrame(HDC dc, int scale, int height) {
 
 }  // namespace
 
+FormationMarks ComputeFormationMarks(SIZE size) {
+    const int w = size.cx;
+    const int h = size.cy;
+    FormationMarks marks;
+    marks.axisLeft = w / 2 - w / 14;
+    marks.axisTip = w - 40;
+    marks.verticalAxis = (2 * w) / 3 - w / 100 + w / 24;
+    marks.profileAxis = h / 10 + h / 7;
+    marks.speedAxis = (4 * h) / 7 + h / 20;
+    marks.diffusionAxis = (6 * h) / 7;
+    marks.levelLine = h / 2 + h / 20;
+    marks.profileTip = h / 10;
+    marks.speedTip = (3 * h) / 7;
+    marks.diffusionTip = (5 * h) / 7;
+    return marks;
+}
+
 int TruncateCoordinate(double value) {
     if (!(value > -kCoordinateLimit)) {
         return std::isnan(value) ? 0 : -kCoordinateLimit;
@@ -129,27 +146,28 @@ int TruncateCoordinate(double value) {
 
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     const Panel p{size.cx, size.cy, view.frame, view.scale};
-    const int w = p.width;
     const int h = p.height;
-    PaintPicture(dc, size, view.pictures, background);
+    const FormationMarks marks = ComputeFormationMarks(size);
+    DrawFormationBackground(dc, size, marks, ComputeFormationMarks(kFormationDesignSize),
+                            view.pictures, background);
 
     // The widths the plot has always used, or the projector mode's.
     const int line = view.lineWidth;
     const int curve = view.curveWidth;
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
-    DrawHorizontalAxis(dc, p, h / 10 + h / 7);
-    DrawHorizontalAxis(dc, p, (6 * h) / 7);
-    DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
+    DrawHorizontalAxis(dc, marks, marks.profileAxis);
+    DrawHorizontalAxis(dc, marks, marks.diffusionAxis);
+    DrawHorizontalAxis(dc, marks, marks.speedAxis);
 
     SwitchPen(dc, own, CreatePlotPen(PS_DASH, 1, line, kPlotRed));
-    DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, w - 40, h / 2 + h / 20);
+    DrawStroke(dc, marks.axisLeft, marks.levelLine, marks.axisTip, marks.levelLine);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 1, line, kPlotBlack));
-    const int axisX = (2 * w) / 3 - w / 100 + w / 24;
-    DrawVerticalAxis(dc, axisX, h / 10, (2 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, axisX, (5 * h) / 7, h - h / 40);
+    const int axisX = marks.verticalAxis;
+    DrawVerticalAxis(dc, axisX, marks.profileTip, (2 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, axisX, marks.speedTip, (4 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, axisX, marks.diffusionTip, h - h / 40);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, 2, line, kPlotBlue));
     if (view.scaleFrame) {

@@ -24,18 +24,17 @@ constexpr double kStagePauseMs = 100.0;
 constexpr int kHeaderWidth = 625;
 constexpr int kHeaderHeight = 130;
 
-// The header picture at its natural size in a block of 625 x 130 pixels.
+// The header picture at its size at 96 DPI in a block of 625 x 130 pixels.
 void DrawHeader(HDC dc, int width, HMODULE pictures, int id) {
-    HBITMAP header = LoadBitmapW(pictures, MAKEINTRESOURCEW(id));
+    const SIZE natural = ReadPictureSize(pictures, id);
+    HBITMAP header = LoadPicture(pictures, id, natural);
     if (header == nullptr) {
         return;
     }
-    BITMAP size = {};
-    GetObjectW(header, sizeof size, &size);
     // Only the picture's own extent: the rest of the block stays white.
     CopyBitmap(dc, width / 2 - 300, 10,
-               SIZE{std::min<LONG>(kHeaderWidth, size.bmWidth),
-                    std::min<LONG>(kHeaderHeight, size.bmHeight)},
+               SIZE{std::min<LONG>(kHeaderWidth, natural.cx),
+                    std::min<LONG>(kHeaderHeight, natural.cy)},
                header);
     DeleteObject(header);
 }

@@ -9,6 +9,7 @@
 #include "wave_model.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -116,6 +117,8 @@ double TimePacedPropagation() {
 }  // namespace
 
 int main() {
+    // As the program's start-up does: the pictures are decoded through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     PrepareSolution();
     RebuildTermFields();
     s_view.pictures = GetModuleHandleW(nullptr);

@@ -17,8 +17,9 @@ struct Piece {
     int FormationMarks::*y;
 };
 
-// The heading and the equation: at the top left.
-constexpr RECT kHeading = {0, 0, 440, 320};
+// The heading, as wide as the longest language's, and the equation: at
+// the top left.
+constexpr RECT kTopLeftPieces[] = {{0, 0, 532, 60}, {0, 60, 424, 320}};
 
 // Each label with a margin of two pixels around its ink.
 constexpr Piece kPieces[] = {
@@ -83,7 +84,9 @@ void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks,
     const RECT all{0, 0, size.cx, size.cy};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetDCBrushColor(dc, previous);
-    CopyPiece(dc, size, memory, kHeading, scale, 0, 0);
+    for (const RECT& area : kTopLeftPieces) {
+        CopyPiece(dc, size, memory, area, scale, Scale(area.left, scale), Scale(area.top, scale));
+    }
     for (const Piece& piece : kPieces) {
         const RECT& area = piece.area;
         const int x = PlaceStart(area.left, area.right, piece.x, marks, design, size.cx,

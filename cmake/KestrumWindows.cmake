@@ -3,9 +3,11 @@
 # tests that run under Wine.
 enable_language(RC)
 
-# How many pixels the stored pictures have per pixel of their size at
-# 96 DPI (cmake/picture-sizes.txt); the picture layer reads it too.
-set(KESTRUM_PICTURE_DENSITY 3)
+# Each picture is stored at these multiples of its size at 96 DPI
+# (cmake/picture-sizes.txt): the program decodes the smallest that is
+# large enough, and the largest is sharp at 3840 x 2160. The picture layer
+# and the resource scripts list them too (resource types PNG1, PNG2, PNG3).
+set(KESTRUM_PICTURE_DENSITIES 1 2 3)
 
 add_subdirectory(src/pictures)
 add_subdirectory(src/plots)
@@ -88,24 +90,28 @@ function(kestrum_add_resources name rc)
   add_dependencies(kestrum_resources_${name} kestrum_icon)
 endfunction()
 
-# Renders the language's SVG sources into PNG files in the build tree, at
-# KESTRUM_PICTURE_DENSITY times their size in the table, which is their
-# size at 96 DPI: sharp when fitted to 3840 x 2160.
+# Renders the language's SVG sources into PNG files in the build tree,
+# <name>-<density>x.png at each of KESTRUM_PICTURE_DENSITIES times their
+# size in the table.
 function(kestrum_add_pictures lang out_var)
   set(outputs)
   foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
     string(REGEX MATCH "^([a-z]+):([0-9]+)x([0-9]+)$" entry ${entry})
     set(name ${CMAKE_MATCH_1})
-    math(EXPR width "${CMAKE_MATCH_2} * ${KESTRUM_PICTURE_DENSITY}")
-    math(EXPR height "${CMAKE_MATCH_3} * ${KESTRUM_PICTURE_DENSITY}")
+    set(base_width ${CMAKE_MATCH_2})
+    set(base_height ${CMAKE_MATCH_3})
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
-    set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}.png)
-    add_custom_command(OUTPUT ${png}
-      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh ${svg} ${png} ${width} ${height} ${PROJECT_VERSION}
-      DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh
-      COMMENT "Rendering ${lang}/${name}.png"
-      VERBATIM)
-    list(APPEND outputs ${png})
+    foreach(density IN LISTS KESTRUM_PICTURE_DENSITIES)
+      math(EXPR width "${base_width} * ${density}")
+      math(EXPR height "${base_height} * ${density}")
+      set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}-${density}x.png)
+      add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh ${svg} ${png} ${width} ${height} ${PROJECT_VERSION}
+        DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh
+        COMMENT "Rendering ${lang}/${name}-${density}x.png"
+        VERBATIM)
+      list(APPEND outputs ${png})
+    endforeach()
   endforeach()
   set(${out_var} ${outputs} PARENT_SCOPE)
 endfunction()
@@ -149,7 +155,7 @@ include(cmake/KestrumPackage.cmake)
 # the program's plot and buttons on them, to check the artwork by eye.
 add_custom_target(pictures
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-pictures.sh ${KESTRUM_OUTPUT_DIR}/pictures ${PROJECT_VERSION}
-    ${KESTRUM_PICTURE_DENSITY}
+    3
   VERBATIM)
 
 include(tests/bench/CMakeLists-windows.cmake)

@@ -74,8 +74,7 @@ bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
     g_pictureModule = LoadLibraryExW(ExtendPath(path).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (g_pictureModule == nullptr ||
-        FindResourceW(g_pictureModule, MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), kPictureType) ==
-            nullptr) {
+        ReadPictureSize(g_pictureModule, IDB_FORMATION_BACKGROUND).cx == 0) {
         failure = L"cannot read the pictures of " + path;
         UnloadLanguagePictures();
         return false;

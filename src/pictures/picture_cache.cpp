@@ -3,13 +3,13 @@
 #include "picture_decoding.h"
 #include "picture_scaling.h"
 
-#include <cstring>
+#include <algorithm>
 #include <new>
-#include <vector>
 
 namespace {
 
-constexpr int kPictureDensity = KESTRUM_PICTURE_DENSITY;
+// Rows read at a time when a picture is copied at its own size.
+constexpr int kBandRows = 64;
 
 // Decoding and scaling a picture for a large screen takes longer than the
 // animation's 100 ms between frames. One entry is enough: a screen paints
@@ -58,35 +58,47 @@ RECT FitPicture(SIZE picture, SIZE box) {
 }
 
 SIZE ReadPictureSize(HMODULE module, int id) {
-    SIZE stored = {};
-    if (!DecodePicture(module, id, stored, nullptr)) {
-        return SIZE{};
-    }
-    return SIZE{stored.cx / kPictureDensity, stored.cy / kPictureDensity};
+    return ReadStoredSize(module, id, 1);
 }
 
 HBITMAP LoadPicture(HMODULE module, int id, SIZE box) {
-    SIZE stored = {};
-    std::vector<uint32_t> pixels;
-    if (box.cx <= 0 || box.cy <= 0 || !DecodePicture(module, id, stored, &pixels)) {
+    // The least of the stored sizes that is not enlarged to fit the box:
+    // decoding costs in proportion to the pixels.
+    const SIZE natural = ReadStoredSize(module, id, 1);
+    const RECT naturalPlace = FitPicture(natural, box);
+    int density = 1;
+    while (density < kPictureDensities &&
+           natural.cx * density < naturalPlace.right - naturalPlace.left) {
+        ++density;
+    }
+    OpenedPicture picture;
+    if (box.cx <= 0 || box.cy <= 0 || !OpenPicture(module, id, density, picture)) {
         return nullptr;
     }
-    const RECT place = FitPicture(stored, box);
+    const RECT place = FitPicture(picture.size, box);
     const SIZE fitted{place.right - place.left, place.bottom - place.top};
     uint32_t* bits = nullptr;
     HBITMAP bitmap = CreateSection(fitted, bits);
-    if (bitmap == nullptr) {
-        return nullptr;
-    }
-    if (fitted.cx == stored.cx && fitted.cy == stored.cy) {
-        std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);
-        return bitmap;
-    }
+    bool read = false;
     try {
-        ScalePixels(pixels.data(), stored.cx, stored.cy, bits, fitted.cx, fitted.cy);
+        // At its own size it goes straight into the bitmap, a band at a time.
+        if (bitmap != nullptr && fitted.cx == picture.size.cx && fitted.cy == picture.size.cy) {
+            read = true;
+            for (int first = 0; read && first < fitted.cy; first += kBandRows) {
+                read = ReadPictureRows(&picture, first, std::min<int>(kBandRows, fitted.cy - first),
+                                       bits + static_cast<size_t>(first) * fitted.cx);
+            }
+        } else if (bitmap != nullptr) {
+            read = ScaleRows(ReadPictureRows, &picture, picture.size.cx, picture.size.cy, bits,
+                             fitted.cx, fitted.cy);
+        }
     } catch (const std::bad_alloc&) {
+        read = false;
+    }
+    ClosePicture(picture);
+    if (!read && bitmap != nullptr) {
         DeleteObject(bitmap);
-        return nullptr;
+        bitmap = nullptr;
     }
     return bitmap;
 }

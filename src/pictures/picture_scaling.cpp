@@ -13,6 +13,8 @@ constexpr int kWeightBits = 14;
 constexpr uint32_t kWeightOne = 1u << kWeightBits;
 constexpr int kCarryBits = 6;
 constexpr int kChannels = 3;
+// Source rows read at a time, at least.
+constexpr int kStripRows = 32;
 
 // What each target index takes from the source along one axis: `count`
 // source indices from `first`, with weights that add up to kWeightOne.
@@ -67,21 +69,52 @@ Taps ComputeTaps(int source, int target) {
     return taps;
 }
 
+struct MemorySource {
+    const uint32_t* pixels;
+    int width;
+};
+
+bool ReadMemoryRows(const void* source, int first, int count, uint32_t* rows) {
+    const auto* memory = static_cast<const MemorySource*>(source);
+    const size_t width = static_cast<size_t>(memory->width);
+    std::copy(memory->pixels + first * width, memory->pixels + (first + count) * width, rows);
+    return true;
+}
+
 }  // namespace
 
 void ScalePixels(const uint32_t* source, int sourceWidth, int sourceHeight, uint32_t* target,
                  int targetWidth, int targetHeight) {
+    const MemorySource memory{source, sourceWidth};
+    ScaleRows(ReadMemoryRows, &memory, sourceWidth, sourceHeight, target, targetWidth,
+              targetHeight);
+}
+
+bool ScaleRows(SourceRowReader read, const void* source, int sourceWidth, int sourceHeight,
+               uint32_t* target, int targetWidth, int targetHeight) {
     const Taps columns = ComputeTaps(sourceWidth, targetWidth);
     const Taps rows = ComputeTaps(sourceHeight, targetHeight);
     // One target row at a time: the source rows it takes, weighted into
     // `row`, then the row's columns into the target.
     std::vector<uint32_t> row(static_cast<size_t>(sourceWidth) * kChannels);
+    // The source rows at hand: stripCount of them from stripFirst.
+    const int stripRows = std::max(kStripRows, rows.stride);
+    std::vector<uint32_t> strip(static_cast<size_t>(sourceWidth) * stripRows);
+    int stripFirst = 0;
+    int stripCount = 0;
     for (int y = 0; y < targetHeight; ++y) {
+        const int needed = rows.first[y];
+        if (needed + rows.count[y] > stripFirst + stripCount) {
+            stripFirst = needed;
+            stripCount = std::min(stripRows, sourceHeight - needed);
+            if (!read(source, stripFirst, stripCount, strip.data())) return false;
+        }
         std::fill(row.begin(), row.end(), 0u);
         const uint32_t* rowWeights = &rows.weights[static_cast<size_t>(y) * rows.stride];
         for (int k = 0; k < rows.count[y]; ++k) {
             const uint32_t weight = rowWeights[k];
-            const uint32_t* from = source + static_cast<size_t>(rows.first[y] + k) * sourceWidth;
+            const uint32_t* from =
+                strip.data() + static_cast<size_t>(needed - stripFirst + k) * sourceWidth;
             uint32_t* sum = row.data();
             for (int x = 0; x < sourceWidth; ++x, sum += kChannels) {
                 const uint32_t pixel = from[x];
@@ -110,4 +143,5 @@ void ScalePixels(const uint32_t* source, int sourceWidth, int sourceHeight, uint
             to[x] = pixel;
         }
     }
+    return true;
 }

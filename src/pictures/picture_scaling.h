@@ -15,3 +15,13 @@
 // Throws std::bad_alloc when its working rows cannot be allocated.
 void ScalePixels(const uint32_t* source, int sourceWidth, int sourceHeight, uint32_t* target,
                  int targetWidth, int targetHeight);
+
+// Reads `count` rows of the source from row `first` into `rows`, in the
+// form above; false when they cannot be read.
+using SourceRowReader = bool (*)(const void* source, int first, int count, uint32_t* rows);
+
+// ScalePixels from a source read a few rows at a time, in order, so that
+// a large picture never needs to be in memory whole: a fresh page costs
+// more than the arithmetic on it. False when a read fails.
+bool ScaleRows(SourceRowReader read, const void* source, int sourceWidth, int sourceHeight,
+               uint32_t* target, int targetWidth, int targetHeight);

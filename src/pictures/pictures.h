@@ -1,25 +1,22 @@
 // The pictures of a build, loaded from the module that holds them (the
 // running program, or a program loaded as data only) and copied to any
-// device context. Each picture is a PNG resource of type kPictureType,
-// stored at KESTRUM_PICTURE_DENSITY times its size at 96 DPI (a number the
-// build sets), decoded by the platform's imaging component (WIC) and
-// scaled with filtering; a picture keeps its aspect ratio wherever it is
-// drawn. WIC is a COM component: the
+// device context. Each picture is stored as PNG files at one, two and
+// three times its size at 96 DPI, decoded by the platform's imaging
+// component (WIC) and scaled with filtering; a picture keeps its aspect
+// ratio wherever it is drawn. WIC is a COM component: the
 // thread that loads pictures has initialised COM (CoInitializeEx), else no
 // picture loads. GDI and WIC only: nothing here needs a window.
 #pragma once
 
 #include <windows.h>
 
-constexpr const wchar_t* kPictureType = L"PNG";
-
 // Where a picture of `picture` pixels stands in `box` when it is scaled to
 // fit with its aspect ratio kept: the whole width or the whole height of
 // the box, centred in the other. Empty when either size is not positive.
 RECT FitPicture(SIZE picture, SIZE box);
 
-// The size of picture `id` of `module` at 96 DPI; {0, 0} when it cannot
-// be read.
+// The size of picture `id` of `module` at 96 DPI; {0, 0} when there is no
+// such picture.
 SIZE ReadPictureSize(HMODULE module, int id);
 
 // Picture `id` of `module` scaled to the size FitPicture gives it in

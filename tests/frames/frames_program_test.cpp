@@ -712,7 +712,7 @@ TEST(FramesProgram, MissingProgramOrPictureFailsWithOneAndWritesNothing) {
     HANDLE update = BeginUpdateResourceW((scratch.logs + L"\\kestrum-en.exe").c_str(), FALSE);
     ASSERT_NE(update, nullptr);
     char junk[] = "junk";
-    ASSERT_TRUE(UpdateResourceW(update, L"PNG", MAKEINTRESOURCEW(IDB_TITLE),
+    ASSERT_TRUE(UpdateResourceW(update, L"PNG1", MAKEINTRESOURCEW(IDB_TITLE),
                                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), junk, sizeof junk));
     ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
     run = RunProgram(alone, L"title --out " + Quoted(scratch.folder + L"\\slides/"), scratch);

@@ -28,19 +28,19 @@ struct ProgramFile {
 };
 
 const Picture kPictures[] = {
-    {MAKEINTRESOURCEW(IDB_TITLE), "title.png"},
-    {MAKEINTRESOURCEW(IDB_THEORY), "theory.png"},
-    {MAKEINTRESOURCEW(IDB_AUTHORS), "authors.png"},
-    {MAKEINTRESOURCEW(IDB_EQUATION), "equation.png"},
-    {MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), "formation.png"},
-    {MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER), "propagation.png"},
+    {MAKEINTRESOURCEW(IDB_TITLE), "title"},
+    {MAKEINTRESOURCEW(IDB_THEORY), "theory"},
+    {MAKEINTRESOURCEW(IDB_AUTHORS), "authors"},
+    {MAKEINTRESOURCEW(IDB_EQUATION), "equation"},
+    {MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), "formation"},
+    {MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER), "propagation"},
 #ifdef KESTRUM_LANGUAGE_RU
-    {L"IDB_BITMAP1", "scale.png"},
+    {L"IDB_BITMAP1", "scale"},
 #endif
 };
 
-// The pictures' resource type.
-constexpr const wchar_t* kPng = L"PNG";
+// The pictures' resource types: one, two and three times their size at 96 DPI.
+const wchar_t* const kPictureTypes[] = {L"PNG1", L"PNG2", L"PNG3"};
 
 #ifdef KESTRUM_LANGUAGE_RU
 const std::vector<ProgramFile> kPrograms = {
@@ -89,19 +89,22 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) {
     return TRUE;
 }
 
-// Each picture is, under its own id, the PNG file the build rendered for
+// Each picture is, under its own id, each PNG file the build rendered for
 // it (svg-to-png.sh checks its size and format).
-TEST(Resources, EachPictureIsItsRenderedPngUnderItsId) {
+TEST(Resources, EachPictureIsItsRenderedPngsUnderItsId) {
     HMODULE program = LoadProgram();
     ASSERT_NE(program, nullptr);
     for (const Picture& picture : kPictures) {
-        HRSRC found = FindResourceW(program, picture.resource, kPng);
-        ASSERT_NE(found, nullptr) << picture.file;
-        const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        const std::vector<char> png(data, data + SizeofResource(program, found));
-        const std::vector<char> file = ReadBuiltFile(KESTRUM_BITMAP_DIR "/" + std::string(picture.file));
-        ASSERT_FALSE(file.empty()) << picture.file;
-        EXPECT_TRUE(png == file) << picture.file;
+        for (int density = 1; density <= 3; ++density) {
+            const std::string file = picture.file + ("-" + std::to_string(density)) + "x.png";
+            HRSRC found = FindResourceW(program, picture.resource, kPictureTypes[density - 1]);
+            ASSERT_NE(found, nullptr) << file;
+            const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
+            const std::vector<char> png(data, data + SizeofResource(program, found));
+            const std::vector<char> built = ReadBuiltFile(KESTRUM_BITMAP_DIR "/" + file);
+            ASSERT_FALSE(built.empty()) << file;
+            EXPECT_TRUE(png == built) << file;
+        }
     }
     FreeLibrary(program);
 }
@@ -113,19 +116,21 @@ TEST(Resources, OnlyPicturesTheIconTheVersionAndTheManifest) {
     EnumResourceTypesW(program, CollectType, reinterpret_cast<LONG_PTR>(&types));
     std::sort(types.begin(), types.end());
     // RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST
-    EXPECT_EQ(types, (std::vector<std::wstring>{L"14", L"16", L"24", L"3", kPng}));
-
-    std::vector<std::wstring> pictures;
-    EnumResourceNamesW(program, kPng, CollectName, reinterpret_cast<LONG_PTR>(&pictures));
-    std::sort(pictures.begin(), pictures.end());
+    EXPECT_EQ(types, (std::vector<std::wstring>{L"14", L"16", L"24", L"3", L"PNG1", L"PNG2",
+                                                 L"PNG3"}));
+    for (const wchar_t* type : kPictureTypes) {
+        std::vector<std::wstring> pictures;
+        EnumResourceNamesW(program, type, CollectName, reinterpret_cast<LONG_PTR>(&pictures));
+        std::sort(pictures.begin(), pictures.end());
 #ifdef KESTRUM_LANGUAGE_RU
-    const std::vector<std::wstring> expected = {L"105", L"107", L"110", L"114",
-                                                L"123", L"125", L"IDB_BITMAP1"};
+        const std::vector<std::wstring> expected = {L"105", L"107", L"110", L"114",
+                                                    L"123", L"125", L"IDB_BITMAP1"};
 #else
-    const std::vector<std::wstring> expected = {L"105", L"107", L"110",
-                                                L"114", L"123", L"125"};
+        const std::vector<std::wstring> expected = {L"105", L"107", L"110",
+                                                    L"114", L"123", L"125"};
 #endif
-    EXPECT_EQ(pictures, expected);
+        EXPECT_EQ(pictures, expected);
+    }
     FreeLibrary(program);
 }
 

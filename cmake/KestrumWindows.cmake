@@ -3,6 +3,12 @@
 # tests that run under Wine.
 enable_language(RC)
 
+# Each picture is stored at these multiples of its size at 96 DPI
+# (cmake/picture-sizes.txt): the program decodes the smallest that is
+# large enough, and the largest is sharp at 3840 x 2160. The picture layer
+# and the resource scripts list them too (resource types PNG1, PNG2, PNG3).
+set(KESTRUM_PICTURE_DENSITIES 1 2 3)
+
 add_subdirectory(src/pictures)
 add_subdirectory(src/plots)
 add_subdirectory(src/controls)
@@ -120,22 +126,28 @@ function(kestrum_add_resources name rc)
   add_dependencies(kestrum_resources_${name} kestrum_icon)
 endfunction()
 
-# Renders the language's SVG sources into 24-bit BMPs in the build tree.
+# Renders the language's SVG sources into PNG files in the build tree,
+# <name>-<density>x.png at each of KESTRUM_PICTURE_DENSITIES times their
+# size in the table.
 function(kestrum_add_pictures lang out_var)
   set(outputs)
   foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
     string(REGEX MATCH "^([a-z]+):([0-9]+)x([0-9]+)$" entry ${entry})
     set(name ${CMAKE_MATCH_1})
-    set(width ${CMAKE_MATCH_2})
-    set(height ${CMAKE_MATCH_3})
+    set(base_width ${CMAKE_MATCH_2})
+    set(base_height ${CMAKE_MATCH_3})
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
-    set(bmp ${KESTRUM_BITMAP_DIR}/${lang}/${name}.bmp)
-    add_custom_command(OUTPUT ${bmp}
-      COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh ${svg} ${bmp} ${width} ${height} ${PROJECT_VERSION}
-      DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-bmp.sh
-      COMMENT "Rendering ${lang}/${name}.bmp"
-      VERBATIM)
-    list(APPEND outputs ${bmp})
+    foreach(density IN LISTS KESTRUM_PICTURE_DENSITIES)
+      math(EXPR width "${base_width} * ${density}")
+      math(EXPR height "${base_height} * ${density}")
+      set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}-${density}x.png)
+      add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh ${svg} ${png} ${width} ${height} ${PROJECT_VERSION}
+        DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh
+        COMMENT "Rendering ${lang}/${name}-${density}x.png"
+        VERBATIM)
+      list(APPEND outputs ${png})
+    endforeach()
   endforeach()
   set(${out_var} ${outputs} PARENT_SCOPE)
 endfunction()
@@ -153,13 +165,13 @@ function(kestrum_add_language lang)
   target_link_libraries(kestrum_shell_${lang} PUBLIC kestrum_controls kestrum_plots user32 gdi32)
   kestrum_warnings(kestrum_shell_${lang})
 
-  kestrum_add_pictures(${lang} bitmaps)
-  add_custom_target(kestrum_bitmaps_${lang} DEPENDS ${bitmaps})
+  kestrum_add_pictures(${lang} pictures)
+  add_custom_target(kestrum_artwork_${lang} DEPENDS ${pictures})
   kestrum_add_resources(${lang} ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc)
   target_include_directories(kestrum_resources_${lang} PRIVATE ${KESTRUM_BITMAP_DIR}/${lang})
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/${lang}/kestrum.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${bitmaps} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
-  add_dependencies(kestrum_resources_${lang} kestrum_bitmaps_${lang})
+    ${pictures} ${CMAKE_SOURCE_DIR}/res/kestrum.manifest)
+  add_dependencies(kestrum_resources_${lang} kestrum_artwork_${lang})
 
   add_executable(kestrum-${lang} WIN32 src/app/main.cpp)
   target_link_libraries(kestrum-${lang} PRIVATE kestrum_shell_${lang} kestrum_resources_${lang})
@@ -179,6 +191,7 @@ include(cmake/KestrumPackage.cmake)
 # the program's plot and buttons on them, to check the artwork by eye.
 add_custom_target(pictures
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/make-pictures.sh ${KESTRUM_OUTPUT_DIR}/pictures ${PROJECT_VERSION}
+    3
   VERBATIM)
 
 include(tests/bench/CMakeLists-windows.cmake)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# make-pictures.sh OUTDIR VERSION
+# make-pictures.sh OUTDIR VERSION DENSITY
 #
-# Renders the bitmap artwork of both language builds from the SVG sources
-# in res/en and res/ru at the sizes in cmake/picture-sizes.txt:
-#   OUTDIR/en/<name>.bmp, OUTDIR/ru/<name>.bmp   24-bit BMPs for the resources
-#   OUTDIR/preview/<lang>-<name>.png              the same pictures as PNG
+# Renders the artwork of both language builds from the SVG sources in
+# res/en and res/ru at DENSITY times the sizes in cmake/picture-sizes.txt:
+#   OUTDIR/en/<name>.png, OUTDIR/ru/<name>.png   the PNG files of the resources
+#   OUTDIR/preview/<lang>-<name>.png              the same pictures at their
+#       size at 96 DPI
 #   OUTDIR/preview/<lang>-formation-overlay.png   the Wave formation background
 #       with the plot that the program paints over it (axes, dashed level
 #       line, a sine profile), to check that the labels line up
@@ -17,12 +18,13 @@
 # VERSION is written into the credits picture; `make pictures` passes the
 # project's version and writes into build/pictures.
 set -euo pipefail
-[ $# -eq 2 ] || { echo "usage: $0 OUTDIR VERSION" >&2; exit 2; }
+[ $# -eq 3 ] || { echo "usage: $0 OUTDIR VERSION DENSITY" >&2; exit 2; }
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 out=$1
 version=$2
+density=$3
 mkdir -p "$out/en" "$out/ru" "$out/preview"
 out=$(cd "$out" && pwd)
 
@@ -37,10 +39,11 @@ while read -r name en ru; do
         [ "$size" = "-" ] && continue
         w=${size%x*} h=${size#*x}
         src=$root/res/$lang/$name.svg
-        bmp=$out/$lang/$name.bmp
-        "$here/svg-to-bmp.sh" "$src" "$bmp" "$w" "$h" "$version"
-        png "$bmp" "$out/preview/$lang-$name.png"
-        echo "$lang/$name.bmp  ${w}x${h}"
+        "$here/svg-to-png.sh" "$src" "$out/$lang/$name.png" $((w * density)) $((h * density)) "$version"
+        # Previews at the size at 96 DPI, with the area average the program uses.
+        convert "$out/$lang/$name.png" -filter box -resize "${w}x${h}!" \
+            -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-$name.png"
+        echo "$lang/$name.png  $((w * density))x$((h * density))"
         count=$((count + 1))
     done
 done < <(grep '^[a-z]' "$root/cmake/picture-sizes.txt")
@@ -66,7 +69,7 @@ diffusion=$(awk 'BEGIN { pi = atan2(0, -1); s = "";
         s = s sprintf("%d,%.1f ", x, 658 + 40 * sin(2 * pi * (x - 460) / 508));
     print s }')
 for lang in en ru; do
-    convert "$out/$lang/formation.bmp" -fill none \
+    convert "$out/preview/$lang-formation.png" -fill none \
         -stroke 'rgb(4,0,0)' -strokewidth 2 \
         -draw 'line 439,185 984,185' -draw 'line 439,476 984,476' -draw 'line 439,658 984,658' \
         -draw 'line 714,76 714,295' -draw 'line 714,329 714,514' -draw 'line 714,548 714,749' \
@@ -81,26 +84,29 @@ for lang in en ru; do
         -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-formation-overlay.png"
 done
 
-# The title picture is stretched to the screen; the menu buttons stand in
-# the middle and in the bottom corners.
+# The title picture is fitted to the screen, its edges continued; the menu
+# buttons stand in the middle and in the bottom corners.
 for lang in en ru; do
     if [ "$lang" = en ]; then bx=482 bw=400; else bx=460 bw=446; fi
     draw=()
     for by in 385 435 485; do
         draw+=(-draw "rectangle $bx,$by $((bx + bw - 1)),$((by + 49))")
     done
-    convert "$out/$lang/title.bmp" -resize '1366x768!' \
+    convert "$out/$lang/title.png" -filter box -resize 1366x768 -gravity center \
+        -define distort:viewport=1366x768-$(( (1366 - 1274) / 2 ))+0 -virtual-pixel edge \
+        -distort SRT 0 +repage -gravity northwest \
         -fill white -stroke '#808080' -strokewidth 1 "${draw[@]}" \
         -draw 'rectangle 10,718 259,767' -draw 'rectangle 1106,718 1355,767' \
         -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-title-buttons.png"
 done
 
-# The credits picture is stretched to the screen too; its Menu button stands
-# in the bottom-left corner, widest in the picture on the narrowest screen.
+# The credits picture is fitted to the screen too; its Menu button stands in
+# the bottom-left corner.
 for lang in en ru; do
     for size in 1024x768 1920x1080; do
         sh=${size#*x}
-        convert "$out/$lang/authors.bmp" -resize "${size}!" \
+        convert "$out/$lang/authors.png" -filter box -resize "$size" -background '#e3eaf3' \
+            -gravity center -extent "$size" -gravity northwest \
             -fill white -stroke '#808080' -strokewidth 1 \
             -draw "rectangle 10,$((sh - 50)) 259,$((sh - 1))" \
             -define png:exclude-chunks=date,time,tIME "$out/preview/$lang-authors-$size.png"

@@ -40,10 +40,7 @@ bool CanLoadPicture(const FrameRequest& request, SIZE size, std::wstring& failur
     bool loaded = false;
     if (request.screen == ScreenPropagation) {
         // The header is drawn at its own size.
-        HANDLE header = LoadImageW(g_pictureModule, MAKEINTRESOURCEW(screen->picture),
-                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-        loaded = header != nullptr;
-        if (loaded) DeleteObject(header);
+        loaded = ReadPictureSize(g_pictureModule, screen->picture).cx > 0;
     } else {
         // Loaded into the cache, where the painter finds it.
         loaded = GetScaledPicture(g_pictureModule, screen->picture, size) != nullptr;
@@ -81,12 +78,10 @@ bool LoadLanguagePictures(const std::wstring& language, std::wstring& failure) {
     }
     // As data only: nothing of the program runs.
     g_picturePath = path;
-    LoadPicturesAsSections();
     g_pictureModule = LoadLibraryExW(ExtendPath(path).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (g_pictureModule == nullptr ||
-        FindResourceW(g_pictureModule, MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), RT_BITMAP) ==
-            nullptr) {
+        ReadPictureSize(g_pictureModule, IDB_FORMATION_BACKGROUND).cx == 0) {
         failure = L"cannot read the pictures of " + path;
         UnloadLanguagePictures();
         return false;

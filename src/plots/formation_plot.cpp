@@ -1,7 +1,7 @@
 #include "plots.h"
 
+#include "formation_background.h"
 #include "panel_layout.h"
-#include "pictures.h"
 #include "plot_pens.h"
 #include "run_caption_painting.h"
 #include "wave_model.h"
@@ -90,14 +90,10 @@ void DrawCurve(HDC dc, const Panel& p, Grid field, int count, double step,
     Polyline(dc, g_plotPoints, count);
 }
 
-int ReadAxisTip(const Panel& p) {
-    return p.width - ScaleToDpi(kAxisEndOffset, p.dpi);
-}
-
-void DrawHorizontalAxis(HDC dc, const Panel& p, int y) {
-    const int tip = ReadAxisTip(p);
+void DrawHorizontalAxis(HDC dc, const Panel& p, const FormationMarks& marks, int y) {
+    const int tip = marks.axisTip;
     const int arrow = ScaleToDpi(kArrowLength, p.dpi);
-    DrawStroke(dc, p.width / 2 - p.width / 14, y, tip, y);
+    DrawStroke(dc, marks.axisLeft, y, tip, y);
     DrawStroke(dc, tip, y, tip - arrow, y - arrow);
     DrawStroke(dc, tip, y, tip - arrow, y + arrow);
 }
@@ -124,6 +120,23 @@ void DrawScaleFrame(HDC dc, const Panel& p) {
 
 }  // namespace
 
+FormationMarks ComputeFormationMarks(SIZE size) {
+    const int w = size.cx;
+    const int h = size.cy;
+    FormationMarks marks;
+    marks.axisLeft = w / 2 - w / 14;
+    marks.axisTip = w - 40;
+    marks.verticalAxis = (2 * w) / 3 - w / 100 + w / 24;
+    marks.profileAxis = h / 10 + h / 7;
+    marks.speedAxis = (4 * h) / 7 + h / 20;
+    marks.diffusionAxis = (6 * h) / 7;
+    marks.levelLine = h / 2 + h / 20;
+    marks.profileTip = h / 10;
+    marks.speedTip = (3 * h) / 7;
+    marks.diffusionTip = (5 * h) / 7;
+    return marks;
+}
+
 int TruncateCoordinate(double value) {
     if (!(value > -kCoordinateLimit)) {
         return std::isnan(value) ? 0 : -kCoordinateLimit;
@@ -136,9 +149,13 @@ int TruncateCoordinate(double value) {
 
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     const Panel p{size.cx, size.cy, view.frame, view.scale, view.dpi};
-    const int w = p.width;
     const int h = p.height;
-    PaintPicture(dc, size, view.pictures, background);
+    FormationMarks marks = ComputeFormationMarks(size);
+    // The arrows' tips stand a fixed distance from the right edge, at the
+    // screen's DPI; the labels beside them follow.
+    marks.axisTip = size.cx - ScaleToDpi(kAxisEndOffset, p.dpi);
+    DrawFormationBackground(dc, size, marks, ComputeFormationMarks(kFormationDesignSize),
+                            view.pictures, background);
 
     // The widths the plot has always used, at the screen's DPI, or the
     // projector mode's.
@@ -148,18 +165,18 @@ void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     const int thick = ScaleToDpi(2, p.dpi);
     const HGDIOBJ own = GetCurrentObject(dc, OBJ_PEN);
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, line, kPlotBlack));
-    DrawHorizontalAxis(dc, p, h / 10 + h / 7);
-    DrawHorizontalAxis(dc, p, (6 * h) / 7);
-    DrawHorizontalAxis(dc, p, (4 * h) / 7 + h / 20);
+    DrawHorizontalAxis(dc, p, marks, marks.profileAxis);
+    DrawHorizontalAxis(dc, p, marks, marks.diffusionAxis);
+    DrawHorizontalAxis(dc, p, marks, marks.speedAxis);
 
     SwitchPen(dc, own, CreatePlotPen(PS_DASH, thin, line, kPlotRed));
-    DrawStroke(dc, w / 2 - w / 14, h / 2 + h / 20, ReadAxisTip(p), h / 2 + h / 20);
+    DrawStroke(dc, marks.axisLeft, marks.levelLine, marks.axisTip, marks.levelLine);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thin, line, kPlotBlack));
-    const int axisX = (2 * w) / 3 - w / 100 + w / 24;
-    DrawVerticalAxis(dc, p, axisX, h / 10, (2 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, p, axisX, (3 * h) / 7, (4 * h) / 7 + h / 10);
-    DrawVerticalAxis(dc, p, axisX, (5 * h) / 7, h - h / 40);
+    const int axisX = marks.verticalAxis;
+    DrawVerticalAxis(dc, p, axisX, marks.profileTip, (2 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, p, axisX, marks.speedTip, (4 * h) / 7 + h / 10);
+    DrawVerticalAxis(dc, p, axisX, marks.diffusionTip, h - h / 40);
 
     SwitchPen(dc, own, CreatePlotPen(PS_SOLID, thick, line, kPlotBlue));
     if (view.scaleFrame) {

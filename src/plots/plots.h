@@ -28,8 +28,8 @@ void PaintPropagation(HDC dc, SIZE size, int header, const ScreenView& view);
 // stage draws nothing.
 RECT ComputeStageArea(SIZE size, int stage, int curveWidth);
 
-// One frame of the "Wave formation" plot: the background picture
-// stretched, the axes, and column view.frame of g_field and of both term
+// One frame of the "Wave formation" plot: the background picture in
+// pieces beside the plot (formation_background.h), the axes, and column view.frame of g_field and of both term
 // fields, the viscous term magnified by view.scale, and the caption if the
 // view asks for it.
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view);

@@ -21,44 +21,20 @@ constexpr int kHeaderHeight = 130;
 constexpr int kHeaderLeftOfMiddle = 300;
 constexpr int kHeaderTop = 10;
 
-// `extent` of the bitmap from its top-left corner, enlarged by the DPI's
-// scale with smoothing.
-void StretchBitmap(HDC dc, int x, int y, SIZE extent, int dpi, HBITMAP bitmap) {
-    HDC memory = CreateCompatibleDC(dc);
-    if (memory == nullptr) {
-        return;
-    }
-    const HGDIOBJ original = SelectObject(memory, bitmap);
-    const int ownMode = SetStretchBltMode(dc, HALFTONE);
-    POINT ownOrigin = {};
-    SetBrushOrgEx(dc, 0, 0, &ownOrigin);
-    StretchBlt(dc, x, y, ScaleToDpi(extent.cx, dpi), ScaleToDpi(extent.cy, dpi), memory, 0, 0,
-               extent.cx, extent.cy, SRCCOPY);
-    SetBrushOrgEx(dc, ownOrigin.x, ownOrigin.y, nullptr);
-    SetStretchBltMode(dc, ownMode);
-    SelectObject(memory, original);
-    DeleteDC(memory);
-}
-
-// The header picture at its natural size (times the DPI's scale) in a
+// The header picture at its size at 96 DPI, times the DPI's scale, in a
 // block of 625 x 130 pixels at 96 DPI.
 void DrawHeader(HDC dc, int width, int dpi, HMODULE pictures, int id) {
-    HBITMAP header = LoadBitmapW(pictures, MAKEINTRESOURCEW(id));
+    const SIZE natural = ReadPictureSize(pictures, id);
+    const SIZE scaled{ScaleToDpi(natural.cx, dpi), ScaleToDpi(natural.cy, dpi)};
+    HBITMAP header = LoadPicture(pictures, id, scaled);
     if (header == nullptr) {
         return;
     }
-    BITMAP size = {};
-    GetObjectW(header, sizeof size, &size);
     // Only the picture's own extent: the rest of the block stays white.
-    const SIZE extent{std::min<LONG>(kHeaderWidth, size.bmWidth),
-                      std::min<LONG>(kHeaderHeight, size.bmHeight)};
-    const int x = width / 2 - ScaleToDpi(kHeaderLeftOfMiddle, dpi);
-    const int y = ScaleToDpi(kHeaderTop, dpi);
-    if (dpi == kDefaultDpi) {
-        CopyBitmap(dc, x, y, extent, header);
-    } else {
-        StretchBitmap(dc, x, y, extent, dpi, header);
-    }
+    const SIZE extent{std::min<LONG>(ScaleToDpi(kHeaderWidth, dpi), scaled.cx),
+                      std::min<LONG>(ScaleToDpi(kHeaderHeight, dpi), scaled.cy)};
+    CopyBitmap(dc, width / 2 - ScaleToDpi(kHeaderLeftOfMiddle, dpi), ScaleToDpi(kHeaderTop, dpi),
+               extent, header);
     DeleteObject(header);
 }
 

@@ -23,7 +23,7 @@ using ScreenPainter = void (*)(HDC dc, SIZE size, int picture, const ScreenView&
 struct ScreenEntry {
     int code;
     const wchar_t* name;  // the exporter's name for it: "formation", "title" ...
-    int picture;          // the picture shown: stretched, as background or as header
+    int picture;          // the picture shown: fitted, as background or as header
     ScreenPainter paint;
 };
 
@@ -35,7 +35,7 @@ const ScreenEntry* FindScreen(int code);
 const ScreenEntry* FindScreenNamed(const std::wstring& name);
 
 // The painter of the title, theory and authors screens: the picture
-// stretched over the whole size.
+// fitted to the size and centred, its edges continued to the borders.
 void PaintPictureScreen(HDC dc, SIZE size, int picture, const ScreenView& view);
 
 // Paints screen `code` with its painter and picture; an unknown code

@@ -7,6 +7,7 @@
 #include "test_windows.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -107,6 +108,8 @@ double TimeWritingTheSameBytes() {
 }  // namespace
 
 int main() {
+    // As the program's start-up does: the pictures are decoded through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // Warm the loader and the window manager: the first window of a
     // process under Wine costs more than any later one.
     TimeBareWindow();

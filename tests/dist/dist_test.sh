@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release package: what it holds, that each program needs nothing
 # but the DLLs every Windows has (the common controls registered by the
-# program itself), and that its parts fit together:
+# program itself, COM for the imaging component that decodes the pictures), and that its parts fit together:
 # kestrum-frames, unpacked beside the released programs, paints from them.
 #   dist_test.sh CPACK CPACK_CONFIG VERSION ENGLISH_EXE RUSSIAN_EXE
 set -euo pipefail
@@ -15,7 +15,7 @@ for program in "$english" "$russian"; do
   echo "$(basename "$program") imports: $(echo $imports)"
   for dll in $imports; do
     case "$dll" in
-      KERNEL32.DLL|USER32.DLL|GDI32.DLL|MSVCRT.DLL|COMCTL32.DLL) ;;
+      KERNEL32.DLL|USER32.DLL|GDI32.DLL|MSVCRT.DLL|COMCTL32.DLL|OLE32.DLL) ;;
       *) fail "$(basename "$program") imports $dll" ;;
     esac
   done

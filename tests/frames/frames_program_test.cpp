@@ -571,7 +571,7 @@ TEST(FramesProgram, PropagationIsTheFinishedPlot) {
     RemoveScratch(scratch);
 }
 
-TEST(FramesProgram, PictureScreensAreStretchedToTheSize) {
+TEST(FramesProgram, PictureScreensFillTheSize) {
     const Scratch scratch = MakeScratch();
     for (const wchar_t* screen : {L"title", L"theory", L"authors"}) {
         const Image image = WriteAndDecode(std::wstring(screen) + L" --language ru --size 640x480",
@@ -721,7 +721,7 @@ TEST(FramesProgram, MissingProgramOrPictureFailsWithOneAndWritesNothing) {
     HANDLE update = BeginUpdateResourceW((scratch.logs + L"\\kestrum-en.exe").c_str(), FALSE);
     ASSERT_NE(update, nullptr);
     char junk[] = "junk";
-    ASSERT_TRUE(UpdateResourceW(update, RT_BITMAP, MAKEINTRESOURCEW(IDB_TITLE),
+    ASSERT_TRUE(UpdateResourceW(update, L"PNG1", MAKEINTRESOURCEW(IDB_TITLE),
                                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), junk, sizeof junk));
     ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
     run = RunProgram(alone, L"title --out " + Quoted(scratch.folder + L"\\slides/"), scratch);

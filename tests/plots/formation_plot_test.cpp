@@ -1,7 +1,8 @@
-// The formation plot, painted into a readable bitmap over its stretched
+// The formation plot, painted into a readable bitmap over its
 // background: where axes, frame and curves fall on the client sizes of
 // lecture-hall projectors, their exact colours, what the magnification
 // changes, and that a paint leaves the context and the GDI as it found them.
+#include "formation_background.h"
 #include "gdi_counter.h"
 #include "paint_support.h"
 #include "pictures.h"
@@ -97,7 +98,10 @@ Frame PaintFrame(int width, int height) {
     frame.plot = CreateCanvas(width, height, kUnpainted);
     PaintPlot(frame.plot);
     frame.picture = CreateCanvas(width, height, kUnpainted);
-    PaintPicture(frame.picture.dc, SIZE{width, height}, s_view.pictures, IDB_FORMATION_BACKGROUND);
+    const SIZE size{width, height};
+    DrawFormationBackground(frame.picture.dc, size, ComputeFormationMarks(size),
+                            ComputeFormationMarks(kFormationDesignSize), s_view.pictures,
+                            IDB_FORMATION_BACKGROUND);
     return frame;
 }
 

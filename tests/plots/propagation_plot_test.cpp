@@ -3,6 +3,7 @@
 // baseline and stop at the right edge, and the stages the timer adds.
 #include "gdi_counter.h"
 #include "paint_support.h"
+#include "pictures.h"
 #include "plots.h"
 #include "resource_ids.h"
 #include "wave_model.h"
@@ -156,10 +157,14 @@ TEST_F(PropagationPlot, FillsWhiteAndDrawsTheWaveAroundFourBaselines) {
 }
 
 TEST_F(PropagationPlot, HeaderPictureSitsInItsBlockAndNothingElseAboveTheCurves) {
-    HBITMAP header = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER));
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const SIZE natural = ReadPictureSize(module, IDB_PROPAGATION_HEADER);
+    HBITMAP header = LoadPicture(module, IDB_PROPAGATION_HEADER, natural);
     ASSERT_NE(header, nullptr);
     BITMAP size = {};
     GetObjectW(header, sizeof size, &size);
+    EXPECT_EQ(size.bmWidth, natural.cx);
+    EXPECT_EQ(size.bmHeight, natural.cy);
     for (int width : {1024, 1280, 1920}) {
         SCOPED_TRACE(width);
         const int height = 1024;

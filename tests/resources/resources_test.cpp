@@ -28,16 +28,19 @@ struct ProgramFile {
 };
 
 const Picture kPictures[] = {
-    {MAKEINTRESOURCEW(IDB_TITLE), "title.bmp"},
-    {MAKEINTRESOURCEW(IDB_THEORY), "theory.bmp"},
-    {MAKEINTRESOURCEW(IDB_AUTHORS), "authors.bmp"},
-    {MAKEINTRESOURCEW(IDB_EQUATION), "equation.bmp"},
-    {MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), "formation.bmp"},
-    {MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER), "propagation.bmp"},
+    {MAKEINTRESOURCEW(IDB_TITLE), "title"},
+    {MAKEINTRESOURCEW(IDB_THEORY), "theory"},
+    {MAKEINTRESOURCEW(IDB_AUTHORS), "authors"},
+    {MAKEINTRESOURCEW(IDB_EQUATION), "equation"},
+    {MAKEINTRESOURCEW(IDB_FORMATION_BACKGROUND), "formation"},
+    {MAKEINTRESOURCEW(IDB_PROPAGATION_HEADER), "propagation"},
 #ifdef KESTRUM_LANGUAGE_RU
-    {L"IDB_BITMAP1", "scale.bmp"},
+    {L"IDB_BITMAP1", "scale"},
 #endif
 };
+
+// The pictures' resource types: one, two and three times their size at 96 DPI.
+const wchar_t* const kPictureTypes[] = {L"PNG1", L"PNG2", L"PNG3"};
 
 #ifdef KESTRUM_LANGUAGE_RU
 const std::vector<ProgramFile> kPrograms = {
@@ -70,59 +73,64 @@ std::vector<char> ReadBuiltFile(const std::string& linuxPath) {
     return std::vector<char>(std::istreambuf_iterator<char>(file), {});
 }
 
+// A resource type or name as text: its number, or its name.
+std::wstring NameResource(LPCWSTR name) {
+    return IS_INTRESOURCE(name) ? std::to_wstring(reinterpret_cast<ULONG_PTR>(name))
+                                : std::wstring(name);
+}
+
 BOOL CALLBACK CollectType(HMODULE, LPWSTR type, LONG_PTR list) {
-    reinterpret_cast<std::vector<ULONG_PTR>*>(list)->push_back(reinterpret_cast<ULONG_PTR>(type));
+    reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(NameResource(type));
     return TRUE;
 }
 
 BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) {
-    auto* names = reinterpret_cast<std::vector<std::wstring>*>(list);
-    names->push_back(IS_INTRESOURCE(name)
-                         ? std::to_wstring(reinterpret_cast<ULONG_PTR>(name))
-                         : std::wstring(name));
+    reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(NameResource(name));
     return TRUE;
 }
 
-// Each picture is, under its own id, the bitmap the build rendered for it
-// (svg-to-bmp.sh checks its size and format): the file without its
-// 14-byte file header.
-TEST(Resources, EachPictureIsItsRenderedBitmapUnderItsId) {
+// Each picture is, under its own id, each PNG file the build rendered for
+// it (svg-to-png.sh checks its size and format).
+TEST(Resources, EachPictureIsItsRenderedPngsUnderItsId) {
     HMODULE program = LoadProgram();
     ASSERT_NE(program, nullptr);
     for (const Picture& picture : kPictures) {
-        HRSRC found = FindResourceW(program, picture.resource, MAKEINTRESOURCEW(2) /* RT_BITMAP */);
-        ASSERT_NE(found, nullptr) << picture.file;
-        const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
-        const std::vector<char> bitmap(data, data + SizeofResource(program, found));
-        const std::vector<char> file = ReadBuiltFile(KESTRUM_BITMAP_DIR "/" + std::string(picture.file));
-        ASSERT_GT(file.size(), sizeof(BITMAPFILEHEADER)) << picture.file;
-        EXPECT_TRUE(bitmap == std::vector<char>(file.begin() + sizeof(BITMAPFILEHEADER), file.end()))
-            << picture.file;
+        for (int density = 1; density <= 3; ++density) {
+            const std::string file = picture.file + ("-" + std::to_string(density)) + "x.png";
+            HRSRC found = FindResourceW(program, picture.resource, kPictureTypes[density - 1]);
+            ASSERT_NE(found, nullptr) << file;
+            const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
+            const std::vector<char> png(data, data + SizeofResource(program, found));
+            const std::vector<char> built = ReadBuiltFile(KESTRUM_BITMAP_DIR "/" + file);
+            ASSERT_FALSE(built.empty()) << file;
+            EXPECT_TRUE(png == built) << file;
+        }
     }
     FreeLibrary(program);
 }
 
-TEST(Resources, OnlyBitmapsTheIconTheVersionAndTheManifest) {
+TEST(Resources, OnlyPicturesTheIconTheVersionAndTheManifest) {
     HMODULE program = LoadProgram();
     ASSERT_NE(program, nullptr);
-    std::vector<ULONG_PTR> types;
+    std::vector<std::wstring> types;
     EnumResourceTypesW(program, CollectType, reinterpret_cast<LONG_PTR>(&types));
     std::sort(types.begin(), types.end());
-    // RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST
-    EXPECT_EQ(types, (std::vector<ULONG_PTR>{2, 3, 14, 16, 24}));
-
-    std::vector<std::wstring> bitmaps;
-    EnumResourceNamesW(program, MAKEINTRESOURCEW(2), CollectName,
-                       reinterpret_cast<LONG_PTR>(&bitmaps));
-    std::sort(bitmaps.begin(), bitmaps.end());
+    // RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST
+    EXPECT_EQ(types, (std::vector<std::wstring>{L"14", L"16", L"24", L"3", L"PNG1", L"PNG2",
+                                                 L"PNG3"}));
+    for (const wchar_t* type : kPictureTypes) {
+        std::vector<std::wstring> pictures;
+        EnumResourceNamesW(program, type, CollectName, reinterpret_cast<LONG_PTR>(&pictures));
+        std::sort(pictures.begin(), pictures.end());
 #ifdef KESTRUM_LANGUAGE_RU
-    const std::vector<std::wstring> expected = {L"105", L"107", L"110", L"114",
-                                                L"123", L"125", L"IDB_BITMAP1"};
+        const std::vector<std::wstring> expected = {L"105", L"107", L"110", L"114",
+                                                    L"123", L"125", L"IDB_BITMAP1"};
 #else
-    const std::vector<std::wstring> expected = {L"105", L"107", L"110",
-                                                L"114", L"123", L"125"};
+        const std::vector<std::wstring> expected = {L"105", L"107", L"110",
+                                                    L"114", L"123", L"125"};
 #endif
-    EXPECT_EQ(bitmaps, expected);
+        EXPECT_EQ(pictures, expected);
+    }
     FreeLibrary(program);
 }
 

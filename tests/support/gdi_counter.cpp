@@ -18,6 +18,7 @@ static decltype(&LoadBitmapW) s_loadBitmapW;
 static decltype(&ExtCreatePen) s_extCreatePen;
 static decltype(&CreateFontW) s_createFontW;
 static decltype(&CreateSolidBrush) s_createSolidBrush;
+static decltype(&CreateDIBSection) s_createDIBSection;
 
 template <typename Handle>
 static Handle Counted(Handle handle) {
@@ -60,6 +61,10 @@ static HFONT WINAPI CountingCreateFontW(int height, int width, int escapement, i
 }
 static HBRUSH WINAPI CountingCreateSolidBrush(COLORREF colour) {
     return Counted(s_createSolidBrush(colour));
+}
+static HBITMAP WINAPI CountingCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage,
+                                               void** bits, HANDLE section, DWORD offset) {
+    return Counted(s_createDIBSection(dc, info, usage, bits, section, offset));
 }
 static BOOL WINAPI CountingDeleteObject(HGDIOBJ object) {
     return CountDeletion(s_deleteObject(object));
@@ -115,6 +120,7 @@ void InstallGdiCounter() {
     Redirect("ExtCreatePen", s_extCreatePen, &CountingExtCreatePen);
     Redirect("CreateFontW", s_createFontW, &CountingCreateFontW);
     Redirect("CreateSolidBrush", s_createSolidBrush, &CountingCreateSolidBrush);
+    Redirect("CreateDIBSection", s_createDIBSection, &CountingCreateDIBSection);
 }
 
 long GdiObjectsOutstanding() {

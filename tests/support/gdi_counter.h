@@ -6,7 +6,7 @@
 // Installs the counting imports; later calls do nothing.
 void InstallGdiCounter();
 
-// Objects created (pens, fonts, brushes, memory contexts, loaded pictures) minus objects
+// Objects created (pens, fonts, brushes, memory contexts, pictures, DIB sections) minus objects
 // deleted successfully, since the counter was installed.
 long GdiObjectsOutstanding();
 long GdiObjectsCreated();

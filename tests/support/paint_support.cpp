@@ -2,6 +2,23 @@
 
 #include "wave_model.h"
 
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The pictures are decoded by a COM component: as the program's start-up
+// does, every test program initialises COM on its thread.
+struct ComEnvironment : ::testing::Environment {
+    void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    void TearDown() override { CoUninitialize(); }
+};
+
+::testing::Environment* const s_com = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
+
+}  // namespace
+
 void PrepareSolution() {
     static bool allocated = false;
     if (!allocated) {

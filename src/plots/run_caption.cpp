@@ -1,5 +1,6 @@
 #include "run_caption.h"
 
+#include "propagation_stages.h"
 #include "slider_tables.h"
 #include "standard_form.h"
 
@@ -34,8 +35,9 @@ std::wstring FormatRunCaption(LanguageCode language, double b, double v, int col
 }
 
 std::wstring FormatPropagationCaption(LanguageCode language) {
+    // Forty-five takes the genitive plural in Russian: "этапов".
     return FormatParameters(kPropagationNonlinearity, kPropagationViscosity) + kGap +
-           (IsRussian(language) ? L"45 этапов" : L"45 stages");
+           std::to_wstring(kPropagationStages) + (IsRussian(language) ? L" этапов" : L" stages");
 }
 
 std::wstring FormatMagnification(int scale) {

@@ -104,7 +104,7 @@ expectControl BUTTON 1012 270 643 250 50 "x5"
 expectControl BUTTON 1013 270 718 250 50 "x10"
 expectControl msctls_trackbar32 1201 10 368 250 50 "Trackbar"
 expectControl msctls_trackbar32 1201 10 443 250 50 "Trackbar"
-expectControl static 2 280 368 130 50 "V=0.2"
+expectControl static 2 280 368 130 50 "V=0.002"
 expectControl static 2 280 443 100 50 "b=0.3"
 [ "$(trackbarPosition 10 368)" = 11 ] || fail "V slider at $(trackbarPosition 10 368), expected 11"
 [ "$(trackbarPosition 10 443)" = 15 ] || fail "b slider at $(trackbarPosition 10 443), expected 15"
@@ -142,8 +142,8 @@ xdotool mousemove 240 380 click 1
 waitUntil "the V slider to move" vSliderMoved
 position=$(trackbarPosition 10 368)
 if [ -n "$position" ] && [ "$position" -ge 1 ] && [ "$position" -le 31 ]; then
-  hundredths=$((9 + position))
-  if [ $((hundredths % 10)) -eq 0 ]; then expected="V=0.$((hundredths / 10))"; else expected="V=0.$hundredths"; fi
+  tenThousandths=$((9 + position))
+  if [ $((tenThousandths % 10)) -eq 0 ]; then expected="V=0.00$((tenThousandths / 10))"; else expected="V=0.00$tenThousandths"; fi
   expectControl static 2 280 368 130 50 "$expected"
 else
   fail "V slider at position '$position' after the click"

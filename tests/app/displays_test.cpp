@@ -25,7 +25,6 @@ std::vector<Control> ListControls(HWND window) {
 }
 
 TEST(Displays, ANewSizeLaysTheScreenOutAsAFreshVisitAndKeepsTheState) {
-    UseOwnDesktop();
     for (int screen : {ScreenTitle, ScreenPropagation, ScreenFormation}) {
         for (bool blank : {false, true}) {
             SCOPED_TRACE(testing::Message() << "screen " << screen << (blank ? ", blank" : ""));

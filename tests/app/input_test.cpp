@@ -39,7 +39,6 @@ void Click(HWND window, HWND button, DWORD time) {
 }
 
 TEST(Clicks, TheSecondClickOfADoubleClickStaysOnTheScreenTheFirstOpened) {
-    UseOwnDesktop();
     ResetProgramGlobals();
     HWND window = CreateProgramWindow();
     PressButton(window, g_theoryButton);
@@ -70,7 +69,6 @@ void PressKey(HWND window, UINT key, bool held = false) {
 }
 
 TEST(Keys, KeypadDigitsAreDigitsAndAHeldKeyActsOnce) {
-    UseOwnDesktop();
     ResetProgramGlobals();
     HWND window = CreateProgramWindow();
     PressButton(window, g_formationButton);

@@ -6,12 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // The pictures are decoded by a COM component: as the program's start-up
-// does, every test program initialises COM on its thread.
+// does, every test program initialises COM on its thread. Before that, the
+// thread moves to a desktop of its own: test programs that run at the same
+// time in one Wine prefix then never take the keyboard focus from each
+// other, and a thread can change desktops only while it has no window.
 struct ComEnvironment : ::testing::Environment {
-    void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    void SetUp() override {
+        const std::wstring name = L"kestrum-test-" + std::to_wstring(GetCurrentProcessId());
+        HDESK desktop = CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+        if (desktop == nullptr || !SetThreadDesktop(desktop)) {
+            throw std::runtime_error("test set-up failed: a desktop of the test's own");
+        }
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
     void TearDown() override { CoUninitialize(); }
 };
 

@@ -146,15 +146,6 @@ void ResizeClientArea(HWND window, int width, int height) {
                 std::to_string(height));
 }
 
-void UseOwnDesktop() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const std::wstring name = L"kestrum-test-" + std::to_wstring(GetCurrentProcessId());
-    HDESK desktop = CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    Require(desktop != nullptr && SetThreadDesktop(desktop), "a desktop of the test's own");
-}
-
 void PumpMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -41,11 +41,6 @@ bool TimerIsRunning(HWND window, UINT_PTR id = kAnimationTimerId);
 // than the desktop if asked.
 void ResizeClientArea(HWND window, int width, int height);
 
-// Puts this thread on a desktop of its own, before it makes any window:
-// tests that run at the same time in the same Wine prefix then never take
-// the keyboard focus from each other. Calls after the first do nothing.
-void UseOwnDesktop();
-
 // Handles every message waiting for this thread.
 void PumpMessages();
 

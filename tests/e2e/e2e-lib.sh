@@ -18,6 +18,7 @@ kWindowTimeout=90     # seconds for the first window, a new prefix included
 kStepTimeout=30       # seconds for a screen to appear after a click
 kExitTimeout=30
 kPropagationStagesMs=4500  # 45 stages, 100 ms apart
+kLastVisibleStageMs=3800   # the 38th, the last stage inside the screen
 kKeyLatencyMs=200
 # Above the top baseline (y=219): its curve, drawn in the first stages;
 # above the lowest baseline (y=548): its curve, drawn in the last stages.

@@ -43,7 +43,7 @@ constexpr SIZE kLargestClient{3840, 2160};
 // Sizes of real projectors and screens, tried besides random ones.
 constexpr SIZE kCommonClients[] = {{640, 480},   {800, 600},   {1024, 768}, {1280, 1024},
                                    {1366, 768},  {1920, 1080}, {2560, 1440}, {3840, 2160}};
-// A new size at most this often: controls keep the places they got when created.
+// A new size at most this often: each lays the screen's controls out again.
 constexpr long kMessagesBetweenResizes = 300;
 // Each propagation paint pauses 4.5 s; only this many run, without the pauses.
 constexpr int kRealPropagationPaints = 2;
@@ -87,7 +87,7 @@ struct Expected {
     bool running;
     double viscosity;
     double nonlinearity;
-    SIZE panelClient;       // client size when the screen's controls were made
+    SIZE panelClient;       // client size when the screen's controls were last laid out
     SIZE startPauseClient;  // ... and when the Start/Pause button was last made
 };
 
@@ -733,6 +733,9 @@ bool ResizeWindow(Soak& soak) {
                        [&] {
                            ResizeClientArea(soak.window, size.cx, size.cy);
                            soak.client = ReadClientSize(soak.window);
+                           // A new size lays the screen out again at once.
+                           soak.expected.panelClient = soak.client;
+                           soak.expected.startPauseClient = soak.client;
                            soak.largestArea = std::max<SIZE_T>(
                                soak.largestArea, SIZE_T(soak.client.cx) * soak.client.cy);
                        });

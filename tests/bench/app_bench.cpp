@@ -124,7 +124,9 @@ int main() {
     for (int run = 0; run < kTimedRuns; ++run) {
         // A change of screen as the user sees it: Authors, then the title
         // with its panel, painted.
-        SendCommand(window, ID_AUTHORS);
+        // Authors painted first, so that the title's picture is not the one kept.
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_AUTHORS, BN_CLICKED), 0);
+        UpdateWindow(window);
         double start = ReadMilliseconds();
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_MENU, BN_CLICKED), 0);
         UpdateWindow(window);

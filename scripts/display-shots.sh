@@ -7,12 +7,8 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 language="$1" size="$2" dpi="$3" out="$4"
 export WINEPREFIX="$kestrum_root/build/wine/shots-dpi$dpi"
-work="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 </dev/null &
-xvfb=$!
-trap 'kestrum_stop_prefix; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do grep -q '^[0-9]' "$work/display" 2>/dev/null && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
+kestrum_start_xvfb "$size"
+trap 'kestrum_stop_prefix; kill $kestrum_xvfb 2>/dev/null' EXIT
 kestrum_prepare_prefix
 kestrum_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 kestrum_stop_prefix

@@ -132,3 +132,15 @@ kestrum_prepare_prefix() {
     fi
   ) 9>"$WINEPREFIX.lock"
 }
+
+# Starts a private Xvfb display of the size WIDTHxHEIGHT and exports its
+# DISPLAY; kestrum_xvfb holds its process id.
+kestrum_start_xvfb() {
+  local file
+  file="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$file" >/dev/null 2>&1 </dev/null &
+  kestrum_xvfb=$!
+  for _ in $(seq 100); do grep -q '^[0-9]' "$file" 2>/dev/null && break; sleep 0.1; done
+  export DISPLAY=":$(head -1 "$file")"
+  rm -f "$file"
+}

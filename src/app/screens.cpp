@@ -35,12 +35,9 @@ void PaintCurrentScreen(HDC dc, HWND window) {
     if (screen == nullptr) {
         return;
     }
-    // The pictures fill the desktop, which the window covers.
-    RECT area = client;
-    if (screen->paint == PaintPictureScreen) {
-        GetWindowRect(GetDesktopWindow(), &area);
-    }
-    const SIZE size{area.right, area.bottom};
+    // The window covers its monitor: pictures and plots fill the client
+    // area, not the desktop, which spans every monitor.
+    const SIZE size{client.right, client.bottom};
     ScreenView view = ReadScreenView(size);
     view.dpi = ReadWindowDpi(window);
     screen->paint(dc, size, screen->picture, view);

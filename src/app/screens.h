@@ -12,8 +12,7 @@
 ScreenView ReadScreenView(SIZE size);
 
 // Paints the current screen on a context as the window shows it: pictures
-// stretched to the desktop, plots over the window's client area, or the
-// blank screen's colour.
+// and plots over the window's client area, or the blank screen's colour.
 void PaintCurrentScreen(HDC dc, HWND window);
 
 LRESULT OnPaint(HWND window);

@@ -27,6 +27,22 @@ bool IsMonitor(HMONITOR monitor) {
     return monitor != nullptr && GetMonitorInfoW(monitor, &info);
 }
 
+// The monitor the program put the window on, or the one it is on.
+HMONITOR ReadCurrentMonitor(HWND window) {
+    return IsMonitor(s_monitor) ? s_monitor : MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+}
+
+// The window over the whole of the monitor, unless it is there already.
+void CoverMonitor(HWND window, HMONITOR monitor) {
+    const RECT area = ReadMonitorRect(monitor);
+    RECT now = {};
+    GetWindowRect(window, &now);
+    if (!EqualRect(&now, &area)) {
+        SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace
 
 std::vector<HMONITOR> ListMonitors() {
@@ -62,13 +78,7 @@ void FitToMonitor(HWND window, HMONITOR monitor) {
     if (!IsZoomed(window)) {
         ShowWindow(window, SW_MAXIMIZE);
     }
-    const RECT area = ReadMonitorRect(monitor);
-    RECT now = {};
-    GetWindowRect(window, &now);
-    if (!EqualRect(&now, &area)) {
-        SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
-                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    CoverMonitor(window, monitor);
     LayOutScreenIfResized(window);
 }
 
@@ -83,11 +93,7 @@ void FollowTheScreen(HWND window) {
                                       MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != s_monitor)) {
             s_monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
         }
-        const RECT area = ReadMonitorRect(s_monitor);
-        if (!EqualRect(&now, &area)) {
-            SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left,
-                         area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+        CoverMonitor(window, s_monitor);
     }
     if (!IsIconic(window)) {
         LayOutScreenIfResized(window);
@@ -108,8 +114,7 @@ LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam) {
     auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    const HMONITOR monitor =
-        IsMonitor(s_monitor) ? s_monitor : MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    const HMONITOR monitor = ReadCurrentMonitor(window);
     if (GetMonitorInfoW(monitor, &info)) {
         // Relative to the monitor's work area, as the system reads it.
         limits->ptMaxPosition = POINT{info.rcMonitor.left - info.rcWork.left,
@@ -127,8 +132,7 @@ void MoveToNextMonitor(HWND window) {
     if (monitors.size() < 2) {
         return;
     }
-    const HMONITOR current =
-        IsMonitor(s_monitor) ? s_monitor : MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    const HMONITOR current = ReadCurrentMonitor(window);
     const auto at = std::find(monitors.begin(), monitors.end(), current);
     const size_t next = at == monitors.end() ? 0 : (at - monitors.begin() + 1) % monitors.size();
     FitToMonitor(window, monitors[next]);

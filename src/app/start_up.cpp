@@ -86,10 +86,11 @@ int RunProgram(HINSTANCE instance, int showMode) {
     if (window == nullptr) {
         return ReportStartFailure();
     }
-    // Maximised whatever the shortcut asks, unless it asks for a minimised start.
-    const bool minimised = showMode == SW_SHOWMINIMIZED || showMode == SW_MINIMIZE ||
-                           showMode == SW_SHOWMINNOACTIVE;
-    ShowWindow(window, minimised ? showMode : SW_SHOWMAXIMIZED);
+    // WM_CREATE showed the window maximised; a shortcut may still ask for
+    // a minimised start, and nothing else undoes the maximise.
+    if (showMode == SW_SHOWMINIMIZED || showMode == SW_MINIMIZE || showMode == SW_SHOWMINNOACTIVE) {
+        ShowWindow(window, showMode);
+    }
     FitToMonitor(window, monitor);
     UpdateWindow(window);
     return RunMessageLoop(window);

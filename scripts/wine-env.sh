@@ -59,19 +59,32 @@ kestrum_use_test_prefix() {
   export WINEPREFIX="${KESTRUM_WINEPREFIX:-$kestrum_root/build/wine/headless${KESTRUM_DPI:+-dpi$KESTRUM_DPI}}"
 }
 
-# Whether the prefix has its desktop process.
-kestrum_desktop_running() {
+# The process ids of the prefix's processes whose command line matches
+# the pattern.
+kestrum_prefix_pids() {
   local pid
-  for pid in $(pgrep -f 'explorer.exe /desktop'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+  for pid in $(pgrep -f "$1"); do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done
-  return 1
+  return 0
 }
 
-# Stops the prefix's wineserver and every Wine process in it.
+# Whether the prefix has its desktop process.
+kestrum_desktop_running() {
+  [ -n "$(kestrum_prefix_pids 'explorer.exe /desktop')" ]
+}
+
+# Stops the prefix's wineserver and every Wine process in it, and waits
+# until they have ended: a desktop still ending would pass for the next
+# start's desktop.
 kestrum_stop_prefix() {
   "$kestrum_wineserver" -k >/dev/null 2>&1 || true
   rm -f "$WINEPREFIX/.kestrum-server"
+  for _ in $(seq 100); do
+    [ -z "$(kestrum_prefix_pids '^[A-Za-z]:\\|wineserver')" ] && return 0
+    sleep 0.05
+  done
+  echo "wine-env: Wine processes of $WINEPREFIX still run after it was stopped" >&2
 }
 
 # Creates the prefix once and starts its wineserver, services and desktop
@@ -110,7 +123,8 @@ kestrum_prepare_prefix() {
         kestrum_server_listens && break
         sleep 0.02
       done
-      setsid "$kestrum_wine" wineboot </dev/null >/dev/null 2>&1 9>&-
+      setsid "$kestrum_wine" wineboot </dev/null >/dev/null 2>&1 9>&- ||
+        echo "wine-env: wineboot in $WINEPREFIX exited with $?" >&2
       # Let the desktop process that wineboot may have started end.
       sleep 0.5
     fi

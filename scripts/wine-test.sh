@@ -13,10 +13,28 @@ case " $* " in
     # fixture has started the prefix: one started for the listing stops again.
     source "$here/wine-env.sh"
     kestrum_use_test_prefix
+    # A listing that Wine ends before the program says anything is tried
+    # once more in a prefix started anew. CTest shows only the standard
+    # output of a listing that fails: what went wrong is printed there.
     was_running=false
     [ -d "$WINEPREFIX" ] && kestrum_prefix_running && was_running=true
-    "$here/wine-run.sh" "$@"
-    status=$?
+    errors="$(mktemp)"
+    for try in 1 2; do
+      listing="$("$here/wine-run.sh" "$@" 2>"$errors")"
+      status=$?
+      [ "$status" -ne 0 ] && [ -z "$listing" ] && [ "$try" -eq 1 ] || break
+      echo "wine-test: listing $1 printed nothing and exited with $status; once more:" >&2
+      cat "$errors" >&2
+      kestrum_stop_prefix
+    done
+    printf '%s\n' "$listing"
+    if [ "$status" -ne 0 ]; then
+      cat "$errors"
+      echo "wine-test: listing $1 exited with $status"
+    else
+      cat "$errors" >&2
+    fi
+    rm -f "$errors"
     [ "$was_running" = true ] || kestrum_stop_prefix
     exit "$status" ;;
   *" --gtest_filter="*) ;;
@@ -24,8 +42,14 @@ case " $* " in
 esac
 output="$(mktemp)"
 trap 'rm -f "$output"' EXIT
-"$here/wine-run.sh" "$@" 2>&1 | tee "$output"
-status=${PIPESTATUS[0]}
+# A program that printed nothing at all never reached its first line:
+# Wine did not start it. It is started once more, and says so.
+for try in 1 2; do
+  "$here/wine-run.sh" "$@" 2>&1 | tee "$output"
+  status=${PIPESTATUS[0]}
+  [ "$status" -ne 0 ] && [ ! -s "$output" ] && [ "$try" -eq 1 ] || break
+  echo "wine-test: the test program printed nothing and exited with $status; once more"
+done
 if [ "$status" -ne 0 ]; then
   echo "wine-test: the test program exited with $status"
   exit "$status"

@@ -3,11 +3,16 @@
 # tests that run under Wine.
 enable_language(RC)
 
-# Each picture is stored at these multiples of its size at 96 DPI
-# (cmake/picture-sizes.txt): the program decodes the smallest that is
-# large enough, and the largest is sharp at 3840 x 2160. The picture layer
-# and the resource scripts list them too (resource types PNG1, PNG2, PNG3).
-set(KESTRUM_PICTURE_DENSITIES 1 2 3)
+# Each picture is stored at four sizes, smallest first: its size at 96 DPI
+# (cmake/picture-sizes.txt) and three larger ones. The program decodes the
+# smallest that is large enough and scales it. A picture that fills the
+# screen is stored as tall as the commonest screens, where it is then
+# decoded at exactly the size it is drawn at and not scaled at all; the
+# others at 1.5, 2 and 3 times their size, for display scaling. The picture
+# layer and the resource scripts list them too (resource types PNG1-PNG4).
+set(KESTRUM_SCREEN_PICTURES title theory authors formation)
+set(KESTRUM_SCREEN_HEIGHTS 1080 1440 2160)
+set(KESTRUM_PANEL_SCALES 3/2 2/1 3/1)
 
 add_subdirectory(src/pictures)
 add_subdirectory(src/plots)
@@ -127,8 +132,7 @@ function(kestrum_add_resources name rc)
 endfunction()
 
 # Renders the language's SVG sources into PNG files in the build tree,
-# <name>-<density>x.png at each of KESTRUM_PICTURE_DENSITIES times their
-# size in the table.
+# <name>-<n>.png for the n-th of the four stored sizes.
 function(kestrum_add_pictures lang out_var)
   set(outputs)
   foreach(entry IN LISTS KESTRUM_PICTURES_${lang})
@@ -137,14 +141,28 @@ function(kestrum_add_pictures lang out_var)
     set(base_width ${CMAKE_MATCH_2})
     set(base_height ${CMAKE_MATCH_3})
     set(svg ${CMAKE_SOURCE_DIR}/res/${lang}/${name}.svg)
-    foreach(density IN LISTS KESTRUM_PICTURE_DENSITIES)
-      math(EXPR width "${base_width} * ${density}")
-      math(EXPR height "${base_height} * ${density}")
-      set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}-${density}x.png)
+    # Each size as a fraction of the one at 96 DPI, the width rounded.
+    set(scales 1/1)
+    if(name IN_LIST KESTRUM_SCREEN_PICTURES)
+      foreach(screen_height IN LISTS KESTRUM_SCREEN_HEIGHTS)
+        list(APPEND scales ${screen_height}/${base_height})
+      endforeach()
+    else()
+      list(APPEND scales ${KESTRUM_PANEL_SCALES})
+    endif()
+    set(density 0)
+    foreach(scale IN LISTS scales)
+      math(EXPR density "${density} + 1")
+      string(REPLACE "/" ";" fraction ${scale})
+      list(GET fraction 0 times)
+      list(GET fraction 1 over)
+      math(EXPR width "(2 * ${base_width} * ${times} + ${over}) / (2 * ${over})")
+      math(EXPR height "(2 * ${base_height} * ${times} + ${over}) / (2 * ${over})")
+      set(png ${KESTRUM_BITMAP_DIR}/${lang}/${name}-${density}.png)
       add_custom_command(OUTPUT ${png}
         COMMAND ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh ${svg} ${png} ${width} ${height} ${PROJECT_VERSION}
         DEPENDS ${svg} ${CMAKE_SOURCE_DIR}/scripts/svg-to-png.sh
-        COMMENT "Rendering ${lang}/${name}-${density}x.png"
+        COMMENT "Rendering ${lang}/${name}-${density}.png (${width} x ${height})"
         VERBATIM)
       list(APPEND outputs ${png})
     endforeach()

@@ -62,13 +62,13 @@ SIZE ReadPictureSize(HMODULE module, int id) {
 }
 
 HBITMAP LoadPicture(HMODULE module, int id, SIZE box) {
-    // The least of the stored sizes that is not enlarged to fit the box:
-    // decoding costs in proportion to the pixels.
-    const SIZE natural = ReadStoredSize(module, id, 1);
-    const RECT naturalPlace = FitPicture(natural, box);
+    // The least of the stored sizes that is not enlarged to fit the box,
+    // else the largest: decoding costs in proportion to the pixels.
     int density = 1;
-    while (density < kPictureDensities &&
-           natural.cx * density < naturalPlace.right - naturalPlace.left) {
+    while (density < kPictureDensities) {
+        const SIZE stored = ReadStoredSize(module, id, density);
+        const RECT place = FitPicture(stored, box);
+        if (stored.cx >= place.right - place.left) break;
         ++density;
     }
     OpenedPicture picture;

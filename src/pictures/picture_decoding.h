@@ -1,6 +1,6 @@
 // Reading a picture resource with the platform's imaging component. Each
-// picture is stored at 1 to kPictureDensities times its size at 96 DPI,
-// as resource type PNG1 to PNG3 under its id.
+// picture is stored at kPictureDensities sizes under its id, as resource
+// types PNG1 to PNG4: its size at 96 DPI first, then larger ones.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +23,7 @@ struct OpenedPicture {
     mutable std::vector<BYTE> indices;  // the rows last read, as palette indices
 };
 
-constexpr int kPictureDensities = 3;
+constexpr int kPictureDensities = 4;
 
 // The size of picture `id` stored at `density`, read from its PNG header;
 // {0, 0} when there is no such picture.

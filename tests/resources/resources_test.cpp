@@ -39,8 +39,8 @@ const Picture kPictures[] = {
 #endif
 };
 
-// The pictures' resource types: one, two and three times their size at 96 DPI.
-const wchar_t* const kPictureTypes[] = {L"PNG1", L"PNG2", L"PNG3"};
+// The pictures' resource types, one per stored size, smallest first.
+const wchar_t* const kPictureTypes[] = {L"PNG1", L"PNG2", L"PNG3", L"PNG4"};
 
 #ifdef KESTRUM_LANGUAGE_RU
 const std::vector<ProgramFile> kPrograms = {
@@ -95,8 +95,8 @@ TEST(Resources, EachPictureIsItsRenderedPngsUnderItsId) {
     HMODULE program = LoadProgram();
     ASSERT_NE(program, nullptr);
     for (const Picture& picture : kPictures) {
-        for (int density = 1; density <= 3; ++density) {
-            const std::string file = picture.file + ("-" + std::to_string(density)) + "x.png";
+        for (int density = 1; density <= 4; ++density) {
+            const std::string file = picture.file + ("-" + std::to_string(density)) + ".png";
             HRSRC found = FindResourceW(program, picture.resource, kPictureTypes[density - 1]);
             ASSERT_NE(found, nullptr) << file;
             const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
@@ -117,7 +117,7 @@ TEST(Resources, OnlyPicturesTheIconTheVersionAndTheManifest) {
     std::sort(types.begin(), types.end());
     // RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST
     EXPECT_EQ(types, (std::vector<std::wstring>{L"14", L"16", L"24", L"3", L"PNG1", L"PNG2",
-                                                 L"PNG3"}));
+                                                 L"PNG3", L"PNG4"}));
     for (const wchar_t* type : kPictureTypes) {
         std::vector<std::wstring> pictures;
         EnumResourceNamesW(program, type, CollectName, reinterpret_cast<LONG_PTR>(&pictures));

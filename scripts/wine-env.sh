@@ -30,7 +30,11 @@ if [ -z "$kestrum_wine" ] || [ -z "$kestrum_wineserver" ]; then
 fi
 
 kestrum_reg() {
-  "$kestrum_wine" reg add "$@" /f >/dev/null 2>&1
+  "$kestrum_wine" reg add "$@" /f >/dev/null 2>&1 || {
+    local status=$?
+    echo "wine-env: reg add $1 /v $3 in $WINEPREFIX exited with $status" >&2
+    return "$status"
+  }
 }
 
 # Whether the prefix's wineserver listens: its socket lies in a folder
@@ -95,7 +99,10 @@ kestrum_prepare_prefix() {
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.kestrum-ready" ]; then
-      "$kestrum_wine" wineboot -i >/dev/null 2>&1 </dev/null
+      "$kestrum_wine" wineboot -i >/dev/null 2>&1 </dev/null || {
+        echo "wine-env: creating the prefix $WINEPREFIX failed (wineboot -i)" >&2
+        exit 1
+      }
       # A crash prints a backtrace and exits instead of waiting in winedbg.
       kestrum_reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
       # The program's font: Wine has no Courier New, Liberation Mono is its metric twin.

@@ -1,6 +1,6 @@
 // Scaling a picture's pixels with filtering. The platform's scaler does
 // not filter everywhere (Wine's takes the nearest pixel), and a picture
-// reduced from three times its size needs the average of what each pixel
+// reduced from a larger stored size needs the average of what each pixel
 // covers, not a sample of it. Plain C++: no windows.h.
 #pragma once
 

@@ -1,8 +1,9 @@
 // The pictures of a build, loaded from the module that holds them (the
 // running program, or a program loaded as data only) and copied to any
-// device context. Each picture is stored as PNG files at one, two and
-// three times its size at 96 DPI, decoded by the platform's imaging
-// component (WIC) and scaled with filtering; a picture keeps its aspect
+// device context. Each picture is stored as PNG files at four sizes, the
+// smallest its size at 96 DPI, decoded by the platform's imaging component
+// (WIC) and scaled with filtering where no stored size is the drawn one;
+// a picture keeps its aspect
 // ratio wherever it is drawn. WIC is a COM component: the
 // thread that loads pictures has initialised COM (CoInitializeEx), else no
 // picture loads. GDI and WIC only: nothing here needs a window.

@@ -3,10 +3,10 @@
 // device context. Each picture is stored as PNG files at four sizes, the
 // smallest its size at 96 DPI, decoded by the platform's imaging component
 // (WIC) and scaled with filtering where no stored size is the drawn one;
-// a picture keeps its aspect
-// ratio wherever it is drawn. WIC is a COM component: the
-// thread that loads pictures has initialised COM (CoInitializeEx), else no
-// picture loads. GDI and WIC only: nothing here needs a window.
+// a picture keeps its aspect ratio wherever it is drawn. WIC is a COM
+// component: the thread that loads pictures has initialised COM
+// (CoInitializeEx), else no picture loads. GDI and WIC only: nothing here
+// needs a window.
 #pragma once
 
 #include <windows.h>

@@ -6,12 +6,9 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 language="$1" size="$2" dpi="$3" out="$4"
-export WINEPREFIX="$kestrum_root/build/wine/shots-dpi$dpi"
+export WINEPREFIX="$kestrum_root/build/wine/shots-dpi$dpi" KESTRUM_DPI="$dpi"
 kestrum_start_xvfb "$size"
 trap 'kestrum_stop_prefix; kill $kestrum_xvfb 2>/dev/null' EXIT
-kestrum_prepare_prefix
-kestrum_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
-kestrum_stop_prefix
 kestrum_prepare_prefix
 "$kestrum_wine" "$kestrum_root/build/bin/kestrum-$language.exe" >/dev/null 2>&1 </dev/null &
 for _ in $(seq 150); do xdotool search --name '^Ondrel$' >/dev/null 2>&1 && break; sleep 0.2; done

@@ -15,12 +15,6 @@ static HWND CreateButton(HWND window, const wchar_t* caption, int id, const RECT
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-static SIZE ReadClientSize(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return SIZE{client.right, client.bottom};
-}
-
 void CreateMenuButtons(HWND window) {
     RECT places[kTitleButtonCount];
     ComputeTitlePanel(ReadClientSize(window), ReadWindowDpi(window), kTitleColumnDivisor, places);

@@ -15,16 +15,21 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     return TRUE;
 }
 
-bool IsPrimary(HMONITOR monitor) {
-    MONITORINFO info = {};
+// False when `monitor` is gone (or null); `info` is then all zero.
+bool ReadMonitorInfo(HMONITOR monitor, MONITORINFO& info) {
+    info = MONITORINFO{};
     info.cbSize = sizeof info;
-    return GetMonitorInfoW(monitor, &info) && (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    return monitor != nullptr && GetMonitorInfoW(monitor, &info);
+}
+
+bool IsPrimary(HMONITOR monitor) {
+    MONITORINFO info;
+    return ReadMonitorInfo(monitor, info) && (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
 }
 
 bool IsMonitor(HMONITOR monitor) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    return monitor != nullptr && GetMonitorInfoW(monitor, &info);
+    MONITORINFO info;
+    return ReadMonitorInfo(monitor, info);
 }
 
 // The monitor the program put the window on, or the one it is on.
@@ -63,9 +68,8 @@ HMONITOR ChooseStartMonitor(int asked) {
 }
 
 RECT ReadMonitorRect(HMONITOR monitor) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
+    MONITORINFO info;
+    ReadMonitorInfo(monitor, info);
     return info.rcMonitor;
 }
 
@@ -112,10 +116,8 @@ LRESULT OnDpiChanged(HWND window, LPARAM lParam) {
 
 LRESULT OnGetMinMaxInfo(HWND window, LPARAM lParam) {
     auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    const HMONITOR monitor = ReadCurrentMonitor(window);
-    if (GetMonitorInfoW(monitor, &info)) {
+    MONITORINFO info;
+    if (ReadMonitorInfo(ReadCurrentMonitor(window), info)) {
         // Relative to the monitor's work area, as the system reads it.
         limits->ptMaxPosition = POINT{info.rcMonitor.left - info.rcWork.left,
                                       info.rcMonitor.top - info.rcWork.top};

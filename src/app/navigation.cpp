@@ -16,12 +16,6 @@ namespace {
 SIZE s_laidOutSize = {};
 int s_laidOutDpi = 0;
 
-SIZE ReadClientSize(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    return SIZE{client.right, client.bottom};
-}
-
 // The program-wide variable that holds `control`, or null.
 HWND* FindControlVariable(HWND control) {
     for (HWND* variable :

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "plots.h"
 #include "screens.h"
+#include "window_dpi.h"
 
 void StartPropagationDrawing(HWND window) {
     g_stages = 0;
@@ -17,9 +18,7 @@ LRESULT OnStageTick(HWND window) {
     if (g_screen != ScreenPropagation || g_blank || g_stages >= kPropagationStages) {
         return 0;
     }
-    RECT client = {};
-    GetClientRect(window, &client);
-    const SIZE size{client.right, client.bottom};
+    const SIZE size = ReadClientSize(window);
     const RECT area = ComputeStageArea(size, g_stages, ReadScreenView(size).curveWidth);
     ++g_stages;
     InvalidateRect(window, &area, FALSE);

@@ -48,10 +48,8 @@ static HWND CreateLabel(HWND window, const RECT& place, const std::wstring& text
 }
 
 void CreateSliders(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
     const int dpi = ReadWindowDpi(window);
-    const SliderPanel places = ComputeSliderPanel(SIZE{client.right, client.bottom}, dpi);
+    const SliderPanel places = ComputeSliderPanel(ReadClientSize(window), dpi);
 
     g_viscositySlider = CreateSlider(window, places.viscositySlider, kViscosityPositions - 1, dpi);
     SendMessageW(g_viscositySlider, TBM_SETPAGESIZE, 0, 1);

@@ -32,3 +32,9 @@ int ReadWindowDpi(HWND window) {
     }
     return ReadSystemDpi();
 }
+
+SIZE ReadClientSize(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}

@@ -151,12 +151,18 @@ std::wstring DescribeSystemError(DWORD code) {
     return (reason.empty() ? L"" : reason + L" ") + L"(error " + std::to_wstring(code) + L")";
 }
 
+// "cannot write 'path': Disk full (error 112)": the file asked for, never
+// the temporary one, and the system's reason.
+static std::wstring DescribeWriteFailure(const std::wstring& path, DWORD code) {
+    return L"cannot write " + Quote(path) + L": " + DescribeSystemError(code);
+}
+
 bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
                       std::wstring& failure) {
     std::wstring temporary;
     HANDLE file = CreateTemporaryFile(FindFolderOf(path), temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(GetLastError());
+        failure = DescribeWriteFailure(path, GetLastError());
         return false;
     }
     bool written = WriteAll(file, bytes);
@@ -173,7 +179,7 @@ bool WriteFileInPlace(const std::wstring& path, const std::vector<BYTE>& bytes,
     if (!written) {
         // The user reads the name asked for; the temporary one is gone.
         DeleteFileW(temporary.c_str());
-        failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(code);
+        failure = DescribeWriteFailure(path, code);
     }
     return written;
 }
@@ -185,8 +191,8 @@ bool HasRoomFor(const std::wstring& path, uint64_t bytes, std::wstring& failure)
         free.QuadPart >= bytes) {
         return true;
     }
-    failure = L"cannot write " + Quote(path) + L": " + DescribeSystemError(ERROR_DISK_FULL) +
-              L"; it needs " + std::to_wstring(bytes) + L" bytes or more, " +
-              std::to_wstring(free.QuadPart) + L" are free";
+    failure = DescribeWriteFailure(path, ERROR_DISK_FULL) + L"; it needs " +
+              std::to_wstring(bytes) + L" bytes or more, " + std::to_wstring(free.QuadPart) +
+              L" are free";
     return false;
 }

@@ -1,6 +1,6 @@
 #include "pictures.h"
 
-void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap, int sourceX, int sourceY) {
+void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap) {
     // Without a picture a memory context would copy its 1 x 1 default bitmap.
     if (bitmap == nullptr) {
         return;
@@ -10,7 +10,7 @@ void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap, int sourceX, 
         return;
     }
     HGDIOBJ original = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, extent.cx, extent.cy, memory, sourceX, sourceY, SRCCOPY);
+    BitBlt(dc, x, y, extent.cx, extent.cy, memory, 0, 0, SRCCOPY);
     SelectObject(memory, original);
     DeleteDC(memory);
 }

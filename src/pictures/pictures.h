@@ -32,10 +32,9 @@ HBITMAP LoadPicture(HMODULE module, int id, SIZE box);
 // kept bitmap belongs to this cache, callers never delete it.
 HBITMAP GetScaledPicture(HMODULE module, int id, SIZE box);
 
-// Copies `extent` of the bitmap, from (sourceX, sourceY), to (x, y) of the
-// context. A null bitmap copies nothing.
-void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap, int sourceX = 0,
-                int sourceY = 0);
+// Copies `extent` of the bitmap, from its top-left corner, to (x, y) of
+// the context. A null bitmap copies nothing.
+void CopyBitmap(HDC dc, int x, int y, SIZE extent, HBITMAP bitmap);
 
 // Picture `id` of `module` fitted to the rectangle (0, 0)-size of the
 // context and centred; the bands beside it continue its edge pixels, so

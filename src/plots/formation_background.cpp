@@ -1,5 +1,6 @@
 #include "formation_background.h"
 
+#include "panel_layout.h"
 #include "pictures.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ void CopyPiece(HDC dc, SIZE size, HDC picture, const RECT& area, double scale, i
 
 }  // namespace
 
-void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks,
-                             const FormationMarks& design, HMODULE pictures, int id) {
+void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks, HMODULE pictures,
+                             int id) {
     HBITMAP picture = GetScaledPicture(pictures, id, size);
     if (picture == nullptr) {
         return;
@@ -87,6 +88,7 @@ void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks,
     for (const RECT& area : kTopLeftPieces) {
         CopyPiece(dc, size, memory, area, scale, Scale(area.left, scale), Scale(area.top, scale));
     }
+    const FormationMarks design = ComputeFormationMarks(kFormationDesignSize, kDefaultDpi);
     for (const Piece& piece : kPieces) {
         const RECT& area = piece.area;
         const int x = PlaceStart(area.left, area.right, piece.x, marks, design, size.cx,

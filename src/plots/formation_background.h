@@ -25,12 +25,15 @@ struct FormationMarks {
     int diffusionTip;
 };
 
-// The marks of the formation plot on a screen of `size` (formation_plot.cpp).
-FormationMarks ComputeFormationMarks(SIZE size);
+// The marks of the formation plot on a screen of `size` at `dpi`
+// (formation_plot.cpp): the arrows' tips stand a fixed distance at that
+// DPI from the right edge.
+FormationMarks ComputeFormationMarks(SIZE size, int dpi);
 
 // Fills (0, 0)-size with the picture's background colour and draws the
 // pieces of picture `id` of `pictures` by the plot's `marks` on this
-// screen and its `design` marks at kFormationDesignSize. Keeps the scaled
-// picture (GetScaledPicture); draws nothing when it cannot be loaded.
-void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks,
-                             const FormationMarks& design, HMODULE pictures, int id);
+// screen, each as far from its mark as the picture has it at
+// kFormationDesignSize. Keeps the scaled picture (GetScaledPicture); draws
+// nothing when it cannot be loaded.
+void DrawFormationBackground(HDC dc, SIZE size, const FormationMarks& marks, HMODULE pictures,
+                             int id);

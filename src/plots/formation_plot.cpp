@@ -120,12 +120,12 @@ void DrawScaleFrame(HDC dc, const Panel& p) {
 
 }  // namespace
 
-FormationMarks ComputeFormationMarks(SIZE size) {
+FormationMarks ComputeFormationMarks(SIZE size, int dpi) {
     const int w = size.cx;
     const int h = size.cy;
     FormationMarks marks;
     marks.axisLeft = w / 2 - w / 14;
-    marks.axisTip = w - 40;
+    marks.axisTip = w - ScaleToDpi(kAxisEndOffset, dpi);
     marks.verticalAxis = (2 * w) / 3 - w / 100 + w / 24;
     marks.profileAxis = h / 10 + h / 7;
     marks.speedAxis = (4 * h) / 7 + h / 20;
@@ -150,12 +150,8 @@ int TruncateCoordinate(double value) {
 void PaintFormation(HDC dc, SIZE size, int background, const ScreenView& view) {
     const Panel p{size.cx, size.cy, view.frame, view.scale, view.dpi};
     const int h = p.height;
-    FormationMarks marks = ComputeFormationMarks(size);
-    // The arrows' tips stand a fixed distance from the right edge, at the
-    // screen's DPI; the labels beside them follow.
-    marks.axisTip = size.cx - ScaleToDpi(kAxisEndOffset, p.dpi);
-    DrawFormationBackground(dc, size, marks, ComputeFormationMarks(kFormationDesignSize),
-                            view.pictures, background);
+    const FormationMarks marks = ComputeFormationMarks(size, p.dpi);
+    DrawFormationBackground(dc, size, marks, view.pictures, background);
 
     // The widths the plot has always used, at the screen's DPI, or the
     // projector mode's.

@@ -12,8 +12,8 @@
 constexpr COLORREF kRunCaptionColour = RGB(26, 42, 74);
 
 // Where the formation caption stands: over the plots, right of the
-// background's title and above the first plot's axis, ending where the
-// axes end at the screen's `dpi`.
+// background's title and above the first plot's axis, to a margin before
+// the right edge.
 RECT ComputeRunCaptionArea(SIZE size);
 
 // Where a slide names the magnification: above the left end of the

@@ -92,8 +92,8 @@ void DrawTitleOnce(const Target& target) {
 
 // The formation plot's own background, which every frame draws from the kept picture.
 void DrawBackgroundOnce(const Target& target) {
-    DrawFormationBackground(target.canvas.dc, target.size, ComputeFormationMarks(target.size),
-                            ComputeFormationMarks(kFormationDesignSize), s_view.pictures,
+    DrawFormationBackground(target.canvas.dc, target.size,
+                            ComputeFormationMarks(target.size, kDefaultDpi), s_view.pictures,
                             IDB_FORMATION_BACKGROUND);
 }
 

@@ -99,9 +99,8 @@ Frame PaintFrame(int width, int height) {
     PaintPlot(frame.plot);
     frame.picture = CreateCanvas(width, height, kUnpainted);
     const SIZE size{width, height};
-    DrawFormationBackground(frame.picture.dc, size, ComputeFormationMarks(size),
-                            ComputeFormationMarks(kFormationDesignSize), s_view.pictures,
-                            IDB_FORMATION_BACKGROUND);
+    DrawFormationBackground(frame.picture.dc, size, ComputeFormationMarks(size, kDefaultDpi),
+                            s_view.pictures, IDB_FORMATION_BACKGROUND);
     return frame;
 }
 
